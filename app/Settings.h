@@ -1,0 +1,13 @@
+#pragma once
+// Section and keys of the eight settings in the user's profile.
+namespace Settings {
+constexpr const char* kSection = "Config";
+constexpr const char* kOracleSrv = "OracleSrv";
+constexpr const char* kOracleTns = "OracleTns";
+constexpr const char* kParamStop = "ParamStop";
+constexpr const char* kParamStart = "ParamStart";
+constexpr const char* kParamEnde = "ParamEnde";
+constexpr const char* kParamAsk = "ParamAsk";
+constexpr const char* kParamMin = "ParamMin";
+constexpr const char* kInfoText = "InfoText";
+} // namespace Settings

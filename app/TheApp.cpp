@@ -1,0 +1,3 @@
+#include "MonitorApp.h"
+
+CMonitorApp theApp;

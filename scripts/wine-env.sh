@@ -1,0 +1,26 @@
+# Sourced by the scripts: a private Wine prefix with its own persistent wineserver and X display.
+# Usage: wine_env_start PREFIX_DIR ; wine_env_stop
+wine_env_start() {
+    export WINEPREFIX="$1"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES='mscoree,mshtml='
+    if [ -z "${DISPLAY:-}" ] || [ "${VELMORA_FORCE_XVFB:-0}" = 1 ]; then
+        local display=90
+        while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
+        Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        VELMORA_XVFB_PID=$!
+        export DISPLAY=":${display}"
+        local deadline=$((SECONDS + 20))
+        until [ -e "/tmp/.X11-unix/X${display}" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+    fi
+    rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
+    # A persistent server keeps services alive and makes every later wine start cheap.
+    wineserver -p
+    wine wineboot -i >/dev/null 2>&1
+}
+
+wine_env_stop() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    [ -n "${VELMORA_XVFB_PID:-}" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null
+    return 0
+}

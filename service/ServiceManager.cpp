@@ -1,0 +1,85 @@
+#include "ServiceManager.h"
+
+ServiceControlApi& ServiceControl()
+{
+    static ServiceControlApi api;
+    return api;
+}
+
+namespace ServiceManager {
+
+namespace {
+
+constexpr DWORD kListedTypes = SERVICE_WIN32 | SERVICE_DRIVER;
+
+ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
+{
+    return ServiceHandle(ServiceControl().openService(manager, name, access));
+}
+
+} // namespace
+
+ServiceHandle OpenWindowConnection()
+{
+    return ServiceHandle(ServiceControl().openManager(nullptr, "ServicesActive", SC_MANAGER_CONNECT));
+}
+
+ServiceHandle OpenForQuery(SC_HANDLE manager, const char* name)
+{
+    return Open(manager, name, SERVICE_QUERY_STATUS);
+}
+
+ServiceHandle OpenForStart(SC_HANDLE manager, const char* name)
+{
+    return Open(manager, name, SERVICE_START | SERVICE_QUERY_STATUS);
+}
+
+ServiceHandle OpenForStop(SC_HANDLE manager, const char* name)
+{
+    return Open(manager, name, SERVICE_STOP);
+}
+
+bool QueryStatus(SC_HANDLE service, SERVICE_STATUS& status)
+{
+    return ServiceControl().queryStatus(service, &status) != FALSE;
+}
+
+void RequestStart(SC_HANDLE service)
+{
+    ServiceControl().startService(service, 0, nullptr);
+}
+
+SERVICE_STATUS RequestStop(SC_HANDLE service)
+{
+    SERVICE_STATUS status{};
+    ServiceControl().controlService(service, SERVICE_CONTROL_STOP, &status);
+    return status;
+}
+
+std::vector<CString> EnumerateDisplayNames()
+{
+    std::vector<CString> names;
+    const ServiceHandle manager(ServiceControl().openManager(nullptr, nullptr, SC_MANAGER_ENUMERATE_SERVICE));
+    if (!manager)
+        return names;
+    ENUM_SERVICE_STATUSA probe{};
+    DWORD needed = 0;
+    DWORD returned = 0;
+    DWORD resume = 0;
+    if (ServiceControl().enumServices(manager.get(), kListedTypes, SERVICE_STATE_ALL, &probe, sizeof(probe), &needed,
+                                      &returned, &resume)
+        || GetLastError() != ERROR_MORE_DATA)
+        return names;
+    // DWORD-based storage keeps the records aligned.
+    const DWORD size = needed + sizeof(ENUM_SERVICE_STATUSA);
+    std::vector<DWORD> buffer((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    auto* entries = reinterpret_cast<ENUM_SERVICE_STATUSA*>(buffer.data());
+    returned = 0;
+    ServiceControl().enumServices(manager.get(), kListedTypes, SERVICE_STATE_ALL, entries, size, &needed, &returned,
+                                  &resume);
+    for (DWORD i = 0; i < returned; ++i)
+        names.emplace_back(entries[i].lpDisplayName);
+    return names;
+}
+
+} // namespace ServiceManager
