@@ -17,6 +17,11 @@ wine_env_start() {
     # A persistent server keeps services alive and makes every later wine start cheap.
     wineserver -p
     wine wineboot -i >/dev/null 2>&1
+    # The first boot of a new prefix can leave two service managers answering at random;
+    # one clean restart leaves exactly one.
+    wineserver -k
+    wineserver -p
+    wine wineboot >/dev/null 2>&1
 }
 
 wine_env_stop() {
