@@ -16,14 +16,32 @@ export WINEPREFIX="$prefix"
 export WINEDLLOVERRIDES='mscoree,mshtml='
 export WINEDEBUG=-all
 
-# Services live only as long as the prefix's wineserver does.
-wineserver -p
-if [ ! -f "$prefix/system.reg" ]; then
-    wine wineboot -i >/dev/null 2>&1
-fi
+# Wine's background processes (services.exe, winedevice.exe) inherit the stdio of
+# whichever wine process starts them and hold it open for the life of the server;
+# a caller reading our output through a pipe would never see it end. So no wine
+# process gets our stdout or stderr, only files.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+run_quietly() {
+    if ! "$@" </dev/null >"$log" 2>&1; then
+        cat "$log" >&2
+        exit 1
+    fi
+}
 
-wine "$driver" create-service OracleServiceVELMORA OracleServiceVELMORA \
+# Booting under an already persistent server leaves two services.exe behind, each
+# with its own service database, and clients reach them in turn; so the boot runs
+# under a transient server that is let to end first.
+if [ ! -f "$prefix/system.reg" ]; then
+    run_quietly wine wineboot -i
+    run_quietly wineserver -w
+fi
+# Services live only as long as the prefix's wineserver does. A server that already
+# runs for this prefix keeps running, which is just as good.
+wineserver -p </dev/null >/dev/null 2>&1 || true
+
+run_quietly wine "$driver" create-service OracleServiceVELMORA OracleServiceVELMORA \
     --start-delay=3000 --stop-delay=2000
-wine "$driver" create-service OracleVelmoraTNSListener OracleVelmoraTNSListener \
+run_quietly wine "$driver" create-service OracleVelmoraTNSListener OracleVelmoraTNSListener \
     --start-delay=1500 --stop-delay=1000
 echo "Prefix $prefix has OracleServiceVELMORA and OracleVelmoraTNSListener; stop it with: WINEPREFIX=$prefix wineserver -k"

@@ -24,6 +24,11 @@ trap 'exit 130' INT TERM
 wine_env_start "$prefix"
 "$root/scripts/make-prefix.sh" "$prefix" "$build"
 
+# Point the program at the two services, as its settings dialog would.
+config='HKCU\Software\Orvik Velmora\Velmora\Config'
+wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f </dev/null >/dev/null 2>&1
+wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f </dev/null >/dev/null 2>&1
+
 wine "$build/app/Velmora.exe" &
 app_pid=$!
 if [ "$headless" = 0 ]; then
