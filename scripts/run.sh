@@ -4,9 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-./scripts/install-deps.sh
-cmake --preset mingw-i686 >/dev/null
-cmake --build build/mingw-i686
+./scripts/build.sh
 build="$root/build/mingw-i686"
 
 headless=0

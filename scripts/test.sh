@@ -3,9 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-./scripts/install-deps.sh
-cmake --preset mingw-i686 >/dev/null
-cmake --build build/mingw-i686
+./scripts/build.sh
 
 . scripts/wine-env.sh
 prefix=$(mktemp -d /tmp/velmora-test-prefix.XXXXXX)
