@@ -1,64 +1,83 @@
 #include "Dialog.h"
+#include "CreationHook.h"
 #include "WinApp.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_MESSAGE(WM_HELP, OnHelpRequest)
+END_MESSAGE_MAP()
 
 INT_PTR CDialog::DoModal()
 {
-    HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), parent, &CDialog::DialogProc,
+    m_nModalResult = -1;
+    const HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    const CreationHook hook(this);
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDHelp), parent, &CDialog::DialogProc,
                            reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent)
+{
+    m_nModalResult = -1;
+    const CreationHook hook(this);
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent ? parent->m_hWnd : nullptr,
+                              &CDialog::DialogProc, reinterpret_cast<LPARAM>(this))
+        != nullptr;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
 }
 
 void CDialog::EndDialog(int result)
 {
+    m_nModalResult = result;
     ::EndDialog(m_hWnd, result);
 }
 
-INT_PTR CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
+bool CDialog::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = 0;
-    if (DispatchMessageMap(WM_COMMAND, wParam, lParam, result))
-        return TRUE;
     switch (LOWORD(wParam)) {
     case IDOK:
         OnOK();
-        return TRUE;
+        return true;
     case IDCANCEL:
         OnCancel();
-        return TRUE;
+        return true;
     default:
-        // Commands the window does not handle go on to the application, as the help command does.
-        return AfxGetApp() && AfxGetApp()->DispatchMessageMap(WM_COMMAND, wParam, lParam, result);
+        return CWnd::OnUnmappedCommand(wParam, lParam);
     }
 }
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CDialog::OnHelpRequest(WPARAM, LPARAM)
 {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        self->m_hWnd = dialog;
-        return self->OnInitDialog();
-    }
-    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self)
+    SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0));
+    return TRUE;
+}
+
+// The window procedure installed at creation sees every message first; the dialog manager
+// calls this only for what that procedure passed on, and only the initialisation is ours.
+INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message != WM_INITDIALOG)
         return FALSE;
-    switch (message) {
-    case WM_COMMAND:
-        return self->OnCommand(wParam, lParam);
-    case WM_HELP:
-        return self->OnCommand(MAKEWPARAM(ID_HELP, 0), 0);
-    case WM_NCDESTROY:
-        // The application must not keep pointing at a window that is gone.
-        if (AfxGetApp() && AfxGetApp()->m_pMainWnd == self)
-            AfxGetApp()->m_pMainWnd = nullptr;
-        self->m_hWnd = nullptr;
-        return FALSE;
-    default: {
-        LRESULT result = 0;
-        if (!self->DispatchMessageMap(message, wParam, lParam, result))
-            return FALSE;
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+    try {
+        return reinterpret_cast<CDialog*>(lParam)->OnInitDialog();
+    } catch (...) {
         return TRUE;
-    }
     }
 }

@@ -1,26 +1,30 @@
 #pragma once
-#include "MessageMap.h"
+#include "Wnd.h"
 
-class CWnd : public CCmdTarget {
-public:
-    HWND m_hWnd = nullptr;
-};
-
-// A modal dialog run from a template in the program's resources.
+// A dialog made from a template in the program's resources, run modally or, for tests, modeless.
 class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+    DECLARE_MESSAGE_MAP()
 public:
-    explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_templateId(templateId), m_pParentWnd(parent) {}
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
 
     virtual INT_PTR DoModal();
-    virtual BOOL OnInitDialog() { return TRUE; }
-    virtual void OnOK() { EndDialog(IDOK); }
-    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
     void EndDialog(int result);
+
+    // What the last EndDialog passed, -1 while the dialog has not been ended.
+    int m_nModalResult = -1;
+
+protected:
+    bool OnUnmappedCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnHelpRequest(WPARAM, LPARAM);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
 
-    UINT m_templateId;
+    UINT m_nIDHelp;
     CWnd* m_pParentWnd;
 };

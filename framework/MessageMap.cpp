@@ -1,8 +1,10 @@
 #include "MessageMap.h"
 
+const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", nullptr };
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, nullptr } };
+    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, nullptr, nullptr } };
     static const AFX_MSGMAP map = { nullptr, entries };
     return &map;
 }
@@ -18,7 +20,8 @@ bool CCmdTarget::DispatchMessageMap(UINT message, WPARAM wParam, LPARAM lParam, 
     }
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* entry = map->entries; entry->thunk; ++entry) {
-            if (entry->message == message && entry->code == code && id >= entry->id && id <= entry->lastId) {
+            const UINT entryMessage = entry->registeredMessage ? *entry->registeredMessage : entry->message;
+            if (entryMessage != 0 && entryMessage == message && entry->code == code && id >= entry->id && id <= entry->lastId) {
                 result = entry->thunk(this, wParam, lParam);
                 return true;
             }

@@ -22,6 +22,9 @@ wine_env_start() {
     wineserver -k
     wineserver -p
     wine wineboot >/dev/null 2>&1
+    # Without a window manager, Wine waits two seconds for every managed window that goes away;
+    # unmanaged windows go at once.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
 wine_env_stop() {

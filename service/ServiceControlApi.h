@@ -6,6 +6,7 @@
 struct ServiceControlApi {
     decltype(&::OpenSCManagerA) openManager = &::OpenSCManagerA;
     decltype(&::OpenServiceA) openService = &::OpenServiceA;
+    decltype(&::GetServiceKeyNameA) keyNameOf = &::GetServiceKeyNameA;
     decltype(&::QueryServiceStatus) queryStatus = &::QueryServiceStatus;
     decltype(&::StartServiceA) startService = &::StartServiceA;
     decltype(&::ControlService) controlService = &::ControlService;

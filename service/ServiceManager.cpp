@@ -11,10 +11,39 @@ namespace ServiceManager {
 namespace {
 
 constexpr DWORD kListedTypes = SERVICE_WIN32 | SERVICE_DRIVER;
+constexpr size_t kMaxKeyName = 256;
 
+// The key name of the service that shows `displayName`; empty when there is none.
+CString KeyNameOf(SC_HANDLE manager, const char* displayName)
+{
+    std::vector<char> keyName(kMaxKeyName + 1);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        DWORD size = static_cast<DWORD>(keyName.size());
+        if (ServiceControl().keyNameOf(manager, displayName, keyName.data(), &size))
+            return keyName.data();
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+            break;
+        keyName.resize(size + 1);
+    }
+    return CString();
+}
+
+// The settings dialog lists display names, but the manager opens by key name: a name that no
+// key has is tried once more as a display name.
 ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
 {
-    return ServiceHandle(ServiceControl().openService(manager, name, access));
+    ServiceHandle service(ServiceControl().openService(manager, name, access));
+    if (service)
+        return service;
+    const DWORD error = GetLastError();
+    if (error != ERROR_SERVICE_DOES_NOT_EXIST && error != ERROR_INVALID_NAME)
+        return service;
+    const CString keyName = KeyNameOf(manager, name);
+    if (keyName.IsEmpty()) {
+        SetLastError(error);
+        return service;
+    }
+    return ServiceHandle(ServiceControl().openService(manager, keyName, access));
 }
 
 } // namespace

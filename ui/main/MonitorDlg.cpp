@@ -1,19 +1,216 @@
 #include "MonitorDlg.h"
+#include "DataExchange.h"
+#include "PaintDC.h"
 #include "ServiceManager.h"
 #include "Settings.h"
 #include "WinApp.h"
 
-CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(102, parent)
+namespace {
+
+constexpr UINT kIconApplication = 128;
+constexpr UINT kMenuTray = 104;
+constexpr UINT kStringInfoCommand = 101;
+constexpr UINT kCommandInfo = 16;
+
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CONTEXTMENU()
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+    ON_MESSAGE(WM_TRAYICON, OnTrayIconMessage)
+    ON_BN_CLICKED(IDC_START, StartDatabase)
+    ON_BN_CLICKED(IDC_STOP, StopDatabase)
+    ON_COMMAND(ID_TRAY_START, StartDatabase)
+    ON_COMMAND(ID_TRAY_STOP, StopDatabase)
+    ON_COMMAND(ID_TRAY_RESTORE, RestoreWindow)
+    ON_COMMAND(ID_TRAY_CLOSE, OnCancel)
+    ON_COMMAND(ID_TRAY_INFO, ShowInfoDialog)
+END_MESSAGE_MAP()
+
+CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(IDD, parent)
+{
+    m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconApplication));
+    m_hSCManager = ServiceManager::OpenWindowConnection();
+    m_bmpRestore.LoadBitmap(139);
+    m_bmpClose.LoadBitmap(140);
+    m_bmpStop.LoadBitmap(141);
+    m_bmpStart.LoadBitmap(142);
+    m_menuTray.LoadMenu(kMenuTray);
+    m_pTrayPopup = m_menuTray.GetSubMenu(0);
+    if (m_pTrayPopup) {
+        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_RESTORE, MF_BYCOMMAND, &m_bmpRestore, &m_bmpRestore);
+        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_CLOSE, MF_BYCOMMAND, &m_bmpClose, &m_bmpClose);
+        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_STOP, MF_BYCOMMAND, &m_bmpStop, &m_bmpStop);
+        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_START, MF_BYCOMMAND, &m_bmpStart, &m_bmpStart);
+    }
+}
+
+CMonitorDlg::~CMonitorDlg()
+{
+    m_hSCManager.reset();
+    m_pTrayPopup = nullptr;
+    m_menuTray.DestroyMenu();
+}
+
+void CMonitorDlg::DoDataExchange(CDataExchange* exchange)
+{
+    CDialog::DoDataExchange(exchange);
+    DDX_Text(exchange, 1009, m_strOracleState);
+    DDX_Text(exchange, 1010, m_strOracleName);
+    DDX_Text(exchange, 1011, m_strTnsState);
+    DDX_Text(exchange, 1012, m_strTnsName);
+    DDX_Control(exchange, IDC_START, m_btnStart);
+    DDX_Control(exchange, IDC_STOP, m_btnStop);
+}
+
+BOOL CMonitorDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CString infoCommand;
+    infoCommand.LoadString(kStringInfoCommand);
+    CMenu* systemMenu = GetSystemMenu(FALSE);
+    if (systemMenu && !infoCommand.IsEmpty()) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, kCommandInfo, infoCommand);
+    }
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetTimer(TIMER_STARTUP, 10, nullptr);
+    return TRUE;
+}
+
+void CMonitorDlg::OnOK()
+{
+    // OK never ends the program: it puts the window into the tray.
+    WINDOWPLACEMENT placement{};
+    GetWindowPlacement(&placement);
+    placement.showCmd = SW_MINIMIZE;
+    SetWindowPlacement(&placement);
+}
+
+void CMonitorDlg::OnCancel()
+{
+    if (m_bExitConfirmed) {
+        CDialog::OnCancel();
+        return;
+    }
+    if (ReadSetting(Settings::kParamEnde) == 1)
+        m_bStopOnExit = TRUE;
+    RequestExit();
+}
+
+void CMonitorDlg::RequestExit()
+{
+    if (m_bExitConfirmed) {
+        OnCancel();
+        return;
+    }
+    if (ReadSetting(Settings::kParamAsk) == 1
+        && MessageBox("Wollen Sie das Programm wirklich beenden?", "Velmora", MB_YESNO) != IDYES) {
+        m_bStopOnExit = FALSE;
+        m_bExitConfirmed = FALSE;
+        return;
+    }
+    m_bExitConfirmed = TRUE;
+    if (ReadSetting(Settings::kParamEnde) == 1) {
+        // The refresh ends the program once the stop has come to rest.
+        StopDatabase();
+        return;
+    }
+    OnCancel();
+}
+
+void CMonitorDlg::OnSysCommand(UINT id, LPARAM)
+{
+    if ((id & 0xFFF0) == kCommandInfo)
+        ShowInfoDialog();
+    else
+        Default();
+}
+
+void CMonitorDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client{};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CMonitorDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CMonitorDlg::OnContextMenu(CWnd*, CPoint)
+{
+    // Handled without a menu, so that not even the caption's default menu appears.
+}
+
+MonitoredService CMonitorDlg::Database()
+{
+    return { KIND_ORACLE,
+             m_strOracleSrv,
+             m_strOracleState,
+             m_strOracleName,
+             m_hOracleQuery,
+             m_hOracleStart,
+             m_hOracleStop,
+             m_nOracleDots,
+             m_nOracleRequest,
+             m_nOracleSummary,
+             "Dienst für Oracle konnte nicht geöffnet werden.",
+             "Status für Oracle kann nicht herausgefunden werden.",
+             "Status von Oracle kann nicht herausgefunden werden." };
+}
+
+MonitoredService CMonitorDlg::Listener()
+{
+    return { KIND_TNS,
+             m_strOracleTns,
+             m_strTnsState,
+             m_strTnsName,
+             m_hTnsQuery,
+             m_hTnsStart,
+             m_hTnsStop,
+             m_nTnsDots,
+             m_nTnsRequest,
+             m_nTnsSummary,
+             "Dienst für TNS-Listener konnte nicht geöffnet werden.",
+             "Status von TNS-Listener kann nicht herausgefunden werden.",
+             "Status von TNS-Listener kann nicht herausgefunden werden." };
+}
+
+void CMonitorDlg::ReadServiceNames()
 {
     const CWinApp* app = AfxGetApp();
-    using namespace Settings;
-    m_strOracleSrv = app->GetProfileString(kSection, kOracleSrv, "");
-    m_strOracleTns = app->GetProfileString(kSection, kOracleTns, "");
-    m_nParamStop = static_cast<int>(app->GetProfileInt(kSection, kParamStop, 0));
-    m_nParamStart = static_cast<int>(app->GetProfileInt(kSection, kParamStart, 0));
-    m_nParamEnde = static_cast<int>(app->GetProfileInt(kSection, kParamEnde, 0));
-    m_nParamAsk = static_cast<int>(app->GetProfileInt(kSection, kParamAsk, 0));
-    m_nParamMin = static_cast<int>(app->GetProfileInt(kSection, kParamMin, 0));
-    m_strInfoText = app->GetProfileString(kSection, kInfoText, "");
-    m_hSCManager = ServiceManager::OpenWindowConnection();
+    m_strOracleSrv = app->GetProfileString(Settings::kSection, Settings::kOracleSrv, "");
+    m_strOracleTns = app->GetProfileString(Settings::kSection, Settings::kOracleTns, "");
+}
+
+int CMonitorDlg::ReadSetting(const char* entry) const
+{
+    return static_cast<int>(AfxGetApp()->GetProfileInt(Settings::kSection, entry, 0));
+}
+
+void CMonitorDlg::ClearStatusLines()
+{
+    m_strOracleState.Empty();
+    m_strOracleName.Empty();
+    m_strTnsState.Empty();
+    m_strTnsName.Empty();
+    UpdateData(FALSE);
 }

@@ -1,20 +1,110 @@
 #pragma once
+#include "Bitmap.h"
+#include "Button.h"
 #include "CString.h"
 #include "Dialog.h"
+#include "Menu.h"
+#include "MonitoredService.h"
 #include "ServiceHandle.h"
+#include "SystemTray.h"
 
-// The main status window. For now it reads the settings and holds the service connection.
+// The program's only top-level window: the state of both services, their start and stop, the
+// exit path, the timers and the tray icon.
 class CMonitorDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
 public:
-    explicit CMonitorDlg(CWnd* parent = nullptr);
+    enum { IDD = 102 };
+    enum : UINT { TIMER_STARTUP = 1044, TIMER_MINIMIZE = 1054, TIMER_REFRESH = 1064 };
+    enum : UINT { WM_TRAYICON = WM_USER + 10, TRAY_ICON_ID = 104 };
+    enum : UINT { IDC_START = 1005, IDC_STOP = 1004 };
+    enum : UINT {
+        ID_TRAY_RESTORE = 32774,
+        ID_TRAY_CLOSE = 32773,
+        ID_TRAY_START = 32775,
+        ID_TRAY_STOP = 32772,
+        ID_TRAY_INFO = 32776,
+    };
 
+    explicit CMonitorDlg(CWnd* parent = nullptr);
+    ~CMonitorDlg() override;
+
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void RequestExit();
+
+    // Service status (service/StatusRefresh.cpp) and control (service/DatabaseControl.cpp).
+    void RefreshStatus();
+    CString GetStatusText(SERVICE_STATUS status, int kind) const;
+    void StartDatabase();
+    void StopDatabase();
+
+    // Timers (ui/main/MonitorTimers.cpp).
+    void OnTimer(UINT timerId);
+
+    // Tray integration (ui/tray/TrayIntegration.cpp).
+    int OnCreate(LPCREATESTRUCTA create);
+    LRESULT OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage);
+    void RestoreWindow();
+    void MinimizeWindow();
+    void OnSize(UINT type, int width, int height);
+    void OnShowWindow(BOOL show, UINT status);
+    void ShowInfoDialog();
+    CString GetTooltipText() const;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnContextMenu(CWnd* window, CPoint point);
+
+    CString m_strOracleState;
+    CString m_strOracleName;
+    CString m_strTnsState;
+    CString m_strTnsName;
+    CSystemTray m_tray;
+    CMenu m_menuTray;
+    CMenu* m_pTrayPopup = nullptr;
+    CButton m_btnStart;
+    CButton m_btnStop;
+    BOOL m_bWasActive = FALSE;
+    BOOL m_bExitConfirmed = FALSE;
+    BOOL m_bStopOnExit = FALSE;
+    HICON m_hIcon = nullptr;
     CString m_strOracleSrv;
     CString m_strOracleTns;
-    int m_nParamStop = 0;
-    int m_nParamStart = 0;
-    int m_nParamEnde = 0;
-    int m_nParamAsk = 0;
-    int m_nParamMin = 0;
-    CString m_strInfoText;
     ServiceHandle m_hSCManager;
+    ServiceHandle m_hOracleQuery;
+    ServiceHandle m_hTnsQuery;
+    ServiceHandle m_hOracleStart;
+    ServiceHandle m_hTnsStart;
+    ServiceHandle m_hOracleStop;
+    ServiceHandle m_hTnsStop;
+    int m_nOracleDots = 0;
+    int m_nTnsDots = 0;
+    int m_nOracleRequest = REQUEST_NONE;
+    int m_nTnsRequest = REQUEST_NONE;
+    BOOL m_bAutoStart = FALSE;
+    int m_nOracleSummary = SUMMARY_OTHER;
+    int m_nTnsSummary = SUMMARY_OTHER;
+    CBitmap m_bmpRestore;
+    CBitmap m_bmpClose;
+    CBitmap m_bmpStop;
+    CBitmap m_bmpStart;
+
+private:
+    MonitoredService Database();
+    MonitoredService Listener();
+    void ReadServiceNames();
+    void ClearStatusLines();
+    // One service's step of the refresh; returns the state it found, or -1.
+    int RefreshService(const MonitoredService& service, bool& foundActive);
+    void CheckFailedStop(int databaseState);
+    void EnableDatabaseCommands(bool start, bool stop);
+    void ShowStateIcon(UINT iconId);
+    void SendStart(const MonitoredService& service);
+    void SendStop(const MonitoredService& service);
+    void SendToBoth(void (CMonitorDlg::*send)(const MonitoredService&));
+    int ReadSetting(const char* entry) const;
+    void RunStartupTick();
 };

@@ -1,0 +1,20 @@
+#pragma once
+#include "HandleOwner.h"
+#include <windows.h>
+
+struct GdiObjectTraits {
+    using Handle = HGDIOBJ;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle handle) { ::DeleteObject(handle); }
+};
+
+// A bitmap of the program's resources, deleted with its object.
+class CBitmap {
+public:
+    BOOL LoadBitmap(UINT id);
+    BOOL DeleteObject();
+    HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(m_bitmap.get()); }
+
+private:
+    HandleOwner<GdiObjectTraits> m_bitmap;
+};

@@ -1,0 +1,4 @@
+#pragma once
+#include "Wnd.h"
+
+class CButton : public CWnd {};

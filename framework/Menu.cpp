@@ -1,0 +1,51 @@
+#include "Menu.h"
+#include "Bitmap.h"
+#include "UserInterfaceApi.h"
+
+BOOL CMenu::LoadMenu(UINT id)
+{
+    m_popups.clear();
+    m_owned.reset(::LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)));
+    m_hMenu = m_owned.get();
+    return m_hMenu != nullptr;
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    m_popups.clear();
+    const bool owned = static_cast<bool>(m_owned);
+    m_owned.reset();
+    m_hMenu = nullptr;
+    return owned;
+}
+
+void CMenu::Attach(HMENU menu)
+{
+    m_popups.clear();
+    m_owned.reset();
+    m_hMenu = menu;
+}
+
+CMenu* CMenu::GetSubMenu(int position)
+{
+    const HMENU popup = ::GetSubMenu(m_hMenu, position);
+    if (!popup)
+        return nullptr;
+    for (const auto& known : m_popups)
+        if (known->m_hMenu == popup)
+            return known.get();
+    m_popups.push_back(std::make_unique<CMenu>());
+    m_popups.back()->Attach(popup);
+    return m_popups.back().get();
+}
+
+BOOL CMenu::SetMenuItemBitmaps(UINT item, UINT flags, const CBitmap* unchecked, const CBitmap* checked)
+{
+    return ::SetMenuItemBitmaps(m_hMenu, item, flags, unchecked ? unchecked->GetSafeHandle() : nullptr,
+                                checked ? checked->GetSafeHandle() : nullptr);
+}
+
+BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, HWND owner, const RECT* rect)
+{
+    return UserInterface().trackPopupMenu(m_hMenu, flags, x, y, 0, owner, rect);
+}

@@ -1,0 +1,168 @@
+#include "Wnd.h"
+#include "CreationHook.h"
+#include "DataExchange.h"
+#include "Menu.h"
+#include "UserInterfaceApi.h"
+#include "WinApp.h"
+#include <map>
+#include <string>
+#include <tuple>
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
+UserInterfaceApi& UserInterface()
+{
+    static UserInterfaceApi api;
+    return api;
+}
+
+namespace {
+constexpr const char* kObjectProperty = "Velmora.CWnd";
+} // namespace
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd()
+{
+    if (m_hWnd && m_superProc)
+        ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND window)
+{
+    return window ? static_cast<CWnd*>(GetPropA(window, kObjectProperty)) : nullptr;
+}
+
+void CWnd::Attach(HWND window)
+{
+    m_hWnd = window;
+    if (window)
+        SetPropA(window, kObjectProperty, this);
+}
+
+void CWnd::SubclassAtCreation(HWND window)
+{
+    Attach(window);
+    m_superProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProc)));
+}
+
+void CWnd::Forget()
+{
+    RemovePropA(m_hWnd, kObjectProperty);
+    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
+    m_superProc = nullptr;
+    m_hWnd = nullptr;
+    // The application must not keep pointing at a window that is gone.
+    if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+        AfxGetApp()->m_pMainWnd = nullptr;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menu, void* param)
+{
+    const CreationHook hook(this);
+    return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                           GetModuleHandleA(nullptr), param)
+        != nullptr;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return m_hWnd && ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* placement) const
+{
+    placement->length = sizeof(WINDOWPLACEMENT);
+    return ::GetWindowPlacement(m_hWnd, placement);
+}
+
+int CWnd::MessageBox(const char* text, const char* caption, UINT type)
+{
+    const char* title = caption ? caption : (AfxGetApp() ? static_cast<const char*>(AfxGetApp()->m_pszAppName) : "");
+    return UserInterface().messageBox(m_hWnd, text, title, type);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL revert)
+{
+    const HMENU menu = ::GetSystemMenu(m_hWnd, revert);
+    if (!menu)
+        return nullptr;
+    if (!m_systemMenu)
+        m_systemMenu = std::make_unique<CMenu>();
+    m_systemMenu->Attach(menu);
+    return m_systemMenu.get();
+}
+
+LRESULT CWnd::Default()
+{
+    if (!m_pCurrentMessage)
+        return 0;
+    const MSG& msg = *m_pCurrentMessage;
+    return CallWindowProcA(m_superProc, msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+bool CWnd::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)
+{
+    // Commands no window handles go on to the application, as the help command does.
+    LRESULT result = 0;
+    return AfxGetApp() && AfxGetApp()->DispatchMessageMap(WM_COMMAND, wParam, lParam, result);
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (DispatchMessageMap(message, wParam, lParam, result))
+        return result;
+    if (message == WM_COMMAND && OnUnmappedCommand(wParam, lParam))
+        return 0;
+    return Default();
+}
+
+LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* self = FromHandlePermanent(window);
+    if (!self || !self->m_superProc)
+        return DefWindowProcA(window, message, wParam, lParam);
+    const MSG current{ window, message, wParam, lParam, 0, { 0, 0 } };
+    const MSG* outer = std::exchange(self->m_pCurrentMessage, &current);
+    LRESULT result = 0;
+    // No exception may unwind into the system's code that called us.
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        result = 0;
+    }
+    self->m_pCurrentMessage = outer;
+    if (message == WM_NCDESTROY)
+        self->Forget();
+    return result;
+}
+
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::string> registered;
+    const auto key = std::make_tuple(classStyle, cursor, background, icon);
+    auto found = registered.find(key);
+    if (found != registered.end())
+        return found->second.c_str();
+    std::string name = "Velmora:" + std::to_string(registered.size());
+    WNDCLASSA windowClass{};
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hIcon = icon;
+    windowClass.hCursor = cursor;
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name.c_str();
+    RegisterClassA(&windowClass);
+    return registered.emplace(key, std::move(name)).first->second.c_str();
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include "CString.h"
+#include "MessageMap.h"
+#include "Point.h"
+#include <windows.h>
+#include <windowsx.h>
+#include <memory>
+
+class CDataExchange;
+class CMenu;
+
+// A window of the program. Windows the framework creates are subclassed while they are being
+// created, so that every message, WM_CREATE included, reaches the message map first.
+class CWnd : public CCmdTarget {
+    DECLARE_DYNAMIC(CWnd)
+public:
+    CWnd();
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The object a window of this program belongs to; null for windows of others.
+    static CWnd* FromHandlePermanent(HWND window);
+    // Makes an existing window (a dialog's control) known to its object, without subclassing it.
+    void Attach(HWND window);
+
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                  int height, HWND parent, HMENU menu, void* param = nullptr);
+    BOOL DestroyWindow();
+
+    virtual void DoDataExchange(CDataExchange*) {}
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    void SetFocus() { ::SetFocus(m_hWnd); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement) { return ::SetWindowPlacement(m_hWnd, placement); }
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback) { return ::SetTimer(m_hWnd, id, elapseMs, callback); }
+    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
+    CMenu* GetSystemMenu(BOOL revert);
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    // The default processing of the message being handled, run at once.
+    LRESULT Default();
+    int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+    // Commands without an entry in the message map; the dialog adds OK and Cancel.
+    virtual bool OnUnmappedCommand(WPARAM wParam, LPARAM lParam);
+
+private:
+    friend class CreationHook;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void SubclassAtCreation(HWND window);
+    void Forget();
+
+    WNDPROC m_superProc = nullptr;
+    const MSG* m_pCurrentMessage = nullptr;
+    std::unique_ptr<CMenu> m_systemMenu;
+};
+
+// A window class of this program's own, registered once per distinct set of attributes.
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                                HICON icon = nullptr);

@@ -1,0 +1,67 @@
+#include "MonitorDlg.h"
+#include "ServiceManager.h"
+
+void CMonitorDlg::StartDatabase()
+{
+    SendToBoth(&CMonitorDlg::SendStart);
+}
+
+void CMonitorDlg::StopDatabase()
+{
+    SendToBoth(&CMonitorDlg::SendStop);
+}
+
+// The database completely first, then the listener, whatever became of the database; no waiting:
+// the refresh watches the requests come to rest.
+void CMonitorDlg::SendToBoth(void (CMonitorDlg::*send)(const MonitoredService&))
+{
+    ReadServiceNames();
+    ClearStatusLines();
+    if (!m_hSCManager) {
+        m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
+        UpdateData(FALSE);
+        return;
+    }
+    if (!m_strOracleSrv.IsEmpty())
+        (this->*send)(Database());
+    if (!m_strOracleTns.IsEmpty())
+        (this->*send)(Listener());
+}
+
+void CMonitorDlg::SendStart(const MonitoredService& service)
+{
+    ServiceHandle opened = ServiceManager::OpenForStart(m_hSCManager.get(), service.name);
+    if (!opened) {
+        // The earlier request, if any, stays in force with its handle.
+        service.stateLine = service.openFailedText;
+    } else {
+        // The refresh closes only the handle of the request it finds; one of the other kind would leak.
+        service.stop.reset();
+        service.start = std::move(opened);
+        service.dots = 1;
+        service.request = REQUEST_START;
+        ServiceManager::RequestStart(service.start.get());
+        SERVICE_STATUS status{};
+        service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
+            ? GetStatusText(status, service.kind)
+            : CString(service.startQueryFailedText);
+    }
+    service.nameLine = "(" + service.name + ")";
+    UpdateData(FALSE);
+}
+
+void CMonitorDlg::SendStop(const MonitoredService& service)
+{
+    ServiceHandle opened = ServiceManager::OpenForStop(m_hSCManager.get(), service.name);
+    if (!opened) {
+        service.stateLine = service.openFailedText;
+    } else {
+        service.start.reset();
+        service.stop = std::move(opened);
+        service.dots = 1;
+        service.request = REQUEST_STOP;
+        service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
+    }
+    service.nameLine = "(" + service.name + ")";
+    UpdateData(FALSE);
+}

@@ -1,0 +1,172 @@
+#include "FakeServiceControl.h"
+
+FakeServiceControl* FakeServiceControl::current = nullptr;
+
+struct FakeServiceCalls {
+    static FakeServiceControl& Fake() { return *FakeServiceControl::current; }
+
+    static SC_HANDLE WINAPI OpenManager(LPCSTR, LPCSTR, DWORD access)
+    {
+        Fake().managerAccess = access;
+        if (Fake().managerFails) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return nullptr;
+        }
+        return Fake().NewHandle("", access);
+    }
+
+    static SC_HANDLE WINAPI OpenService(SC_HANDLE, LPCSTR name, DWORD access)
+    {
+        Fake().calls.push_back("open " + std::string(name) + " " + std::to_string(access));
+        const auto found = Fake().m_services.find(name);
+        if (found == Fake().m_services.end()) {
+            SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
+            return nullptr;
+        }
+        if (found->second.openError) {
+            SetLastError(found->second.openError);
+            return nullptr;
+        }
+        if (found->second.deniedAccess & access) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return nullptr;
+        }
+        return Fake().NewHandle(name, access);
+    }
+
+    static BOOL WINAPI KeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD size)
+    {
+        for (const auto& [name, service] : Fake().m_services) {
+            if (service.displayName != displayName)
+                continue;
+            if (*size <= name.size()) {
+                *size = static_cast<DWORD>(name.size());
+                SetLastError(ERROR_INSUFFICIENT_BUFFER);
+                return FALSE;
+            }
+            lstrcpyA(keyName, name.c_str());
+            *size = static_cast<DWORD>(name.size());
+            return TRUE;
+        }
+        SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
+        return FALSE;
+    }
+
+    static BOOL WINAPI QueryStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
+    {
+        DWORD error = 0;
+        FakeService* service = Fake().Find(handle, SERVICE_QUERY_STATUS, error);
+        if (service && service->queryFails)
+            error = ERROR_INVALID_HANDLE;
+        if (error) {
+            SetLastError(error);
+            return FALSE;
+        }
+        *status = SERVICE_STATUS{};
+        status->dwServiceType = SERVICE_WIN32_OWN_PROCESS;
+        status->dwCurrentState = service->state;
+        return TRUE;
+    }
+
+    static BOOL WINAPI StartService(SC_HANDLE handle, DWORD, LPCSTR*)
+    {
+        DWORD error = 0;
+        FakeService* service = Fake().Find(handle, SERVICE_START, error);
+        Fake().calls.push_back("start " + Fake().m_handles[handle]);
+        ++Fake().startRequests;
+        if (error) {
+            SetLastError(error);
+            return FALSE;
+        }
+        if (service->state != SERVICE_STOPPED) {
+            SetLastError(ERROR_SERVICE_ALREADY_RUNNING);
+            return FALSE;
+        }
+        service->state = service->stateAfterStart;
+        return TRUE;
+    }
+
+    static BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS status)
+    {
+        DWORD error = 0;
+        FakeService* service = Fake().Find(handle, SERVICE_STOP, error);
+        Fake().calls.push_back("stop " + Fake().m_handles[handle]);
+        ++Fake().stopRequests;
+        if (error || control != SERVICE_CONTROL_STOP || service->stopFillsNoStatus) {
+            SetLastError(error ? error : ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        const bool refused = service->refusesStop || service->state == SERVICE_STOPPED;
+        if (!refused)
+            service->state = service->stateAfterStop;
+        *status = SERVICE_STATUS{};
+        status->dwCurrentState = service->state;
+        if (refused) {
+            SetLastError(service->state == SERVICE_STOPPED ? ERROR_SERVICE_NOT_ACTIVE : ERROR_INVALID_SERVICE_CONTROL);
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    static BOOL WINAPI CloseHandle(SC_HANDLE handle)
+    {
+        const auto found = Fake().m_handles.find(handle);
+        if (found == Fake().m_handles.end()) {
+            SetLastError(ERROR_INVALID_HANDLE);
+            return FALSE;
+        }
+        Fake().calls.push_back("close " + found->second);
+        Fake().m_handles.erase(found);
+        Fake().m_access.erase(handle);
+        --Fake().openHandles;
+        return TRUE;
+    }
+};
+
+FakeServiceControl::FakeServiceControl() : m_saved(ServiceControl())
+{
+    current = this;
+    ServiceControlApi& api = ServiceControl();
+    api.openManager = &FakeServiceCalls::OpenManager;
+    api.openService = &FakeServiceCalls::OpenService;
+    api.keyNameOf = &FakeServiceCalls::KeyNameOf;
+    api.queryStatus = &FakeServiceCalls::QueryStatus;
+    api.startService = &FakeServiceCalls::StartService;
+    api.controlService = &FakeServiceCalls::ControlService;
+    api.closeHandle = &FakeServiceCalls::CloseHandle;
+}
+
+FakeServiceControl::~FakeServiceControl()
+{
+    ServiceControl() = m_saved;
+    current = nullptr;
+}
+
+SC_HANDLE FakeServiceControl::NewHandle(const std::string& name, DWORD access)
+{
+    const auto handle = reinterpret_cast<SC_HANDLE>(m_nextHandle++);
+    m_handles[handle] = name;
+    m_access[handle] = access;
+    ++openHandles;
+    return handle;
+}
+
+FakeService* FakeServiceControl::Find(SC_HANDLE handle, DWORD neededAccess, DWORD& error)
+{
+    const auto found = m_handles.find(handle);
+    if (found == m_handles.end()) {
+        error = ERROR_INVALID_HANDLE;
+        return nullptr;
+    }
+    if (!(m_access[handle] & neededAccess)) {
+        error = ERROR_ACCESS_DENIED;
+        return nullptr;
+    }
+    const auto service = m_services.find(found->second);
+    if (service == m_services.end()) {
+        error = ERROR_INVALID_HANDLE;
+        return nullptr;
+    }
+    error = 0;
+    return &service->second;
+}

@@ -1,0 +1,87 @@
+#include "SystemTray.h"
+#include "ShellNotifyApi.h"
+
+ShellNotifyApi& ShellNotify()
+{
+    static ShellNotifyApi api;
+    return api;
+}
+
+IMPLEMENT_DYNAMIC(CSystemTray, CWnd)
+
+BEGIN_MESSAGE_MAP(CSystemTray, CWnd)
+END_MESSAGE_MAP()
+
+namespace {
+// The first layout of the record, whose tooltip holds 64 characters: every shell since the
+// first one with a notification area understands it.
+constexpr DWORD kNotifyDataSize = NOTIFYICONDATAA_V1_SIZE;
+constexpr size_t kTooltipCapacity = 64;
+} // namespace
+
+CSystemTray::CSystemTray() : m_notifyData{} {}
+
+CSystemTray::~CSystemTray()
+{
+    RemoveIcon();
+    DestroyWindow();
+}
+
+BOOL CSystemTray::Create(CWnd* notify, UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId)
+{
+    // The notification area came with Windows 4.
+    if (LOBYTE(LOWORD(GetVersion())) < 4) {
+        m_bActive = FALSE;
+        return FALSE;
+    }
+    // A popup that is never shown: the icon needs a window even when no one else receives its notifications.
+    CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+
+    m_notifyData.cbSize = kNotifyDataSize;
+    m_notifyData.hWnd = notify && notify->m_hWnd ? notify->m_hWnd : m_hWnd;
+    m_notifyData.uID = iconId;
+    m_notifyData.hIcon = icon;
+    m_notifyData.uCallbackMessage = callbackMessage;
+    m_notifyData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    CopyTooltip(tooltip);
+    m_bActive = Notify(NIM_ADD);
+    return m_bActive;
+}
+
+BOOL CSystemTray::SetIcon(HICON icon)
+{
+    if (!m_bActive)
+        return FALSE;
+    m_notifyData.uFlags = NIF_ICON;
+    m_notifyData.hIcon = icon;
+    return Notify(NIM_MODIFY);
+}
+
+BOOL CSystemTray::SetTooltipText(const char* tooltip)
+{
+    if (!m_bActive)
+        return FALSE;
+    m_notifyData.uFlags = NIF_TIP;
+    CopyTooltip(tooltip);
+    return Notify(NIM_MODIFY);
+}
+
+void CSystemTray::RemoveIcon()
+{
+    if (!m_bActive)
+        return;
+    m_notifyData.uFlags = 0;
+    Notify(NIM_DELETE);
+    m_bActive = FALSE;
+}
+
+BOOL CSystemTray::Notify(DWORD command)
+{
+    return ShellNotify().notifyIcon(command, &m_notifyData);
+}
+
+void CSystemTray::CopyTooltip(const char* tooltip)
+{
+    // A longer text is cut: the settings put no limit on it, the record does.
+    lstrcpynA(m_notifyData.szTip, tooltip ? tooltip : "", static_cast<int>(kTooltipCapacity));
+}

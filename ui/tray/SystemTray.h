@@ -1,0 +1,25 @@
+#pragma once
+#include "Wnd.h"
+#include <shellapi.h>
+
+// One icon in the notification area, kept there for the life of the object.
+class CSystemTray : public CWnd {
+    DECLARE_DYNAMIC(CSystemTray)
+    DECLARE_MESSAGE_MAP()
+public:
+    CSystemTray();
+    ~CSystemTray() override;
+
+    // Adds the icon; its notifications go to `notify` (the hidden window of its own without one).
+    BOOL Create(CWnd* notify, UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId);
+    BOOL SetIcon(HICON icon);
+    BOOL SetTooltipText(const char* tooltip);
+    void RemoveIcon();
+
+private:
+    BOOL Notify(DWORD command);
+    void CopyTooltip(const char* tooltip);
+
+    BOOL m_bActive = FALSE;
+    NOTIFYICONDATAA m_notifyData;
+};

@@ -1,0 +1,103 @@
+#include "MonitorDlg.h"
+#include "Settings.h"
+#include "WinApp.h"
+
+namespace {
+
+constexpr UINT kIconApplication = 128;
+
+// A popup menu needs a top-level owner.
+HWND PopupOwner(HWND window)
+{
+    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        window = GetParent(window);
+    return window;
+}
+
+} // namespace
+
+int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
+{
+    if (CDialog::OnCreate(create) == -1)
+        return -1;
+    const CString tooltip = GetTooltipText();
+    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconApplication));
+    // Without its icon the program could not be reached once minimised, so it does not start.
+    return m_tray.Create(this, WM_TRAYICON, tooltip, icon, TRAY_ICON_ID) ? 0 : -1;
+}
+
+CString CMonitorDlg::GetTooltipText() const
+{
+    const CWinApp* app = AfxGetApp();
+    CString text = app->GetProfileString(Settings::kSection, Settings::kInfoText, "");
+    if (text.IsEmpty())
+        text = app->GetProfileString(Settings::kSection, Settings::kOracleSrv, "");
+    if (text.IsEmpty())
+        text = "Kein Service eingetragen";
+    return text;
+}
+
+LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
+{
+    if (iconId != TRAY_ICON_ID)
+        return 0;
+    switch (LOWORD(mouseMessage)) {
+    case WM_RBUTTONUP: {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        const CWnd* mainWindow = AfxGetMainWnd();
+        const HWND owner = PopupOwner(mainWindow ? mainWindow->m_hWnd : m_hWnd);
+        WINDOWPLACEMENT placement{};
+        GetWindowPlacement(&placement);
+        if (m_pTrayPopup)
+            m_pTrayPopup->EnableMenuItem(ID_TRAY_RESTORE, MF_BYCOMMAND
+                                             | (placement.showCmd == SW_SHOWMINIMIZED ? MF_ENABLED
+                                                                                       : MF_GRAYED | MF_DISABLED));
+        // Unless its owner is in the foreground, the menu stays open when the user clicks elsewhere.
+        ::SetForegroundWindow(owner);
+        if (m_pTrayPopup)
+            m_pTrayPopup->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, owner);
+        // Makes the switch back to the owner complete, so that the menu works the next time too.
+        ::PostMessageA(owner, WM_NULL, 0, 0);
+        break;
+    }
+    case WM_LBUTTONDBLCLK:
+        RestoreWindow();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CMonitorDlg::RestoreWindow()
+{
+    ShowWindow(SW_SHOW);
+    ShowWindow(SW_RESTORE);
+    SetFocus();
+}
+
+void CMonitorDlg::MinimizeWindow()
+{
+    WINDOWPLACEMENT placement{};
+    GetWindowPlacement(&placement);
+    if (placement.showCmd != SW_SHOWMINIMIZED)
+        ShowWindow(SW_MINIMIZE);
+}
+
+void CMonitorDlg::OnSize(UINT type, int, int)
+{
+    Default();
+    // Minimised means in the tray: off the screen and off the taskbar.
+    if (type == SIZE_MINIMIZED)
+        ShowWindow(SW_HIDE);
+}
+
+void CMonitorDlg::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+
+void CMonitorDlg::ShowInfoDialog()
+{
+}
