@@ -91,6 +91,16 @@ int CWnd::MessageBox(const char* text, const char* caption, UINT type)
     return UserInterface().messageBox(m_hWnd, text, title, type);
 }
 
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback)
+{
+    return UserInterface().setTimer(m_hWnd, id, elapseMs, callback);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR id)
+{
+    return UserInterface().killTimer(m_hWnd, id);
+}
+
 CMenu* CWnd::GetSystemMenu(BOOL revert)
 {
     const HMENU menu = ::GetSystemMenu(m_hWnd, revert);

@@ -40,8 +40,8 @@ public:
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement) { return ::SetWindowPlacement(m_hWnd, placement); }
-    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback) { return ::SetTimer(m_hWnd, id, elapseMs, callback); }
-    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback);
+    BOOL KillTimer(UINT_PTR id);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);

@@ -40,8 +40,6 @@ CMonitorDlg& MonitorFixture::OpenWindow()
     m_dlg = std::make_unique<CMonitorDlg>();
     m_app.m_pMainWnd = m_dlg.get();
     EXPECT_TRUE(m_dlg->Create(CMonitorDlg::IDD));
-    // The start-up tick is the tests' to drive.
-    m_dlg->KillTimer(CMonitorDlg::TIMER_STARTUP);
     return *m_dlg;
 }
 
@@ -83,6 +81,12 @@ HICON MonitorFixture::LastIcon() const
 HICON MonitorFixture::Icon(UINT id)
 {
     return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+}
+
+void MonitorFixture::Tick(UINT timerId)
+{
+    ASSERT_TRUE(m_ui.timers.count(timerId)) << "timer " << timerId << " is not armed";
+    m_dlg->OnTimer(timerId);
 }
 
 void MonitorFixture::Refreshes(int count)

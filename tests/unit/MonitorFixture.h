@@ -33,6 +33,9 @@ protected:
     HICON LastIcon() const;
     static HICON Icon(UINT id);
     bool Ended() const { return m_dlg->m_nModalResult == IDCANCEL; }
+    bool Minimised() const { return IsIconic(m_dlg->m_hWnd) && !IsWindowVisible(m_dlg->m_hWnd); }
+    // Runs an armed timer's tick, as its WM_TIMER would.
+    void Tick(UINT timerId);
     void Refreshes(int count);
     // Runs the messages waiting for this thread, as the modal loop would.
     static void PumpMessages();

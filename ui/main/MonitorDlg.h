@@ -52,6 +52,8 @@ public:
     void OnShowWindow(BOOL show, UINT status);
     void ShowInfoDialog();
     CString GetTooltipText() const;
+    LRESULT OnTaskbarCreated(WPARAM, LPARAM);
+    static const UINT WM_TASKBARCREATED;
 
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();

@@ -75,6 +75,16 @@ void CSystemTray::RemoveIcon()
     m_bActive = FALSE;
 }
 
+BOOL CSystemTray::AddIconAgain()
+{
+    if (!m_bActive)
+        return FALSE;
+    // The last change may have left only one flag; a new icon needs all of them.
+    m_notifyData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // A shell that still has the icon refuses the add, which changes nothing.
+    return Notify(NIM_ADD);
+}
+
 BOOL CSystemTray::Notify(DWORD command)
 {
     return ShellNotify().notifyIcon(command, &m_notifyData);

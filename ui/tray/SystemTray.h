@@ -15,6 +15,8 @@ public:
     BOOL SetIcon(HICON icon);
     BOOL SetTooltipText(const char* tooltip);
     void RemoveIcon();
+    // After the taskbar was recreated, the shell has forgotten the icon: shows it again as it was.
+    BOOL AddIconAgain();
 
 private:
     BOOL Notify(DWORD command);

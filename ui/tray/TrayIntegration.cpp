@@ -16,6 +16,9 @@ HWND PopupOwner(HWND window)
 
 } // namespace
 
+// Broadcast to every top-level window, hidden ones included, when the taskbar is created anew.
+const UINT CMonitorDlg::WM_TASKBARCREATED = RegisterWindowMessageA("TaskbarCreated");
+
 int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
 {
     if (CDialog::OnCreate(create) == -1)
@@ -67,6 +70,12 @@ LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
     default:
         break;
     }
+    return 0;
+}
+
+LRESULT CMonitorDlg::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    m_tray.AddIconAgain();
     return 0;
 }
 

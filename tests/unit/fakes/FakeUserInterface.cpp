@@ -7,6 +7,8 @@ FakeUserInterface::FakeUserInterface() : m_saved(UserInterface())
     current = this;
     UserInterface().messageBox = &FakeUserInterface::MessageBox;
     UserInterface().trackPopupMenu = &FakeUserInterface::TrackPopupMenu;
+    UserInterface().setTimer = &FakeUserInterface::SetTimer;
+    UserInterface().killTimer = &FakeUserInterface::KillTimer;
 }
 
 FakeUserInterface::~FakeUserInterface()
@@ -35,4 +37,17 @@ BOOL WINAPI FakeUserInterface::TrackPopupMenu(HMENU menu, UINT flags, int, int, 
     }
     current->menus.push_back(tracked);
     return FALSE;
+}
+
+UINT_PTR WINAPI FakeUserInterface::SetTimer(HWND, UINT_PTR id, UINT elapseMs, TIMERPROC)
+{
+    current->timers[id] = elapseMs;
+    current->timerCalls.push_back("set " + std::to_string(id) + " " + std::to_string(elapseMs));
+    return id;
+}
+
+BOOL WINAPI FakeUserInterface::KillTimer(HWND, UINT_PTR id)
+{
+    current->timerCalls.push_back("kill " + std::to_string(id));
+    return current->timers.erase(id) > 0;
 }

@@ -30,11 +30,15 @@ public:
     std::vector<AskedQuestion> questions;
     std::deque<int> answers; // IDNO once they run out
     std::vector<TrackedMenu> menus;
+    std::map<UINT_PTR, UINT> timers; // armed timer -> interval in ms; they never fire by themselves
+    std::vector<std::string> timerCalls; // "set <id> <ms>", "kill <id>"
 
     static FakeUserInterface* current;
 
 private:
     static int WINAPI MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
     static BOOL WINAPI TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* rect);
+    static UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapseMs, TIMERPROC callback);
+    static BOOL WINAPI KillTimer(HWND window, UINT_PTR id);
     UserInterfaceApi m_saved;
 };
