@@ -8,18 +8,49 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_HELP, OnHelpRequest)
 END_MESSAGE_MAP()
 
+// The dialog runs its own modal loop, as the framework's does: the system's loop shows a dialog
+// again when its queue first runs empty, which would undo a minimise made by an early timer.
 INT_PTR CDialog::DoModal()
 {
-    m_nModalResult = -1;
     const HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    const CreationHook hook(this);
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDHelp), parent, &CDialog::DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    if (!Create(m_nIDHelp, m_pParentWnd))
+        return -1;
+    const bool parentWasEnabled = parent && !::EnableWindow(parent, FALSE);
+    RunModalLoop();
+    if (parentWasEnabled)
+        ::EnableWindow(parent, TRUE);
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop()
+{
+    // Shown at the first idle moment unless the template shows it already.
+    bool showWhenIdle = !IsWindowVisible(m_hWnd);
+    MSG msg{};
+    while (!m_bEnded) {
+        if (showWhenIdle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            ShowWindow(SW_SHOWNORMAL);
+            showWhenIdle = false;
+        }
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit request belongs to the loop outside this one.
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)
 {
     m_nModalResult = -1;
+    m_bEnded = false;
     const CreationHook hook(this);
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent ? parent->m_hWnd : nullptr,
                               &CDialog::DialogProc, reinterpret_cast<LPARAM>(this))
@@ -46,7 +77,9 @@ void CDialog::OnCancel()
 void CDialog::EndDialog(int result)
 {
     m_nModalResult = result;
-    ::EndDialog(m_hWnd, result);
+    m_bEnded = true;
+    // Wakes the modal loop, which may be waiting for a message.
+    PostMessage(WM_NULL);
 }
 
 bool CDialog::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)

@@ -24,7 +24,9 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
 
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;
+    bool m_bEnded = false;
 };
