@@ -27,6 +27,11 @@ config='HKCU\Software\Orvik Velmora\Velmora\Config'
 wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f </dev/null >/dev/null 2>&1
 wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f </dev/null >/dev/null 2>&1
 
+# A Wine virtual desktop draws a taskbar with a notification area, where the program lives;
+# every Wine process of this prefix, the status watcher included, shares that desktop.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f </dev/null >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 800x500 /f </dev/null >/dev/null 2>&1
+
 wine "$build/app/Velmora.exe" &
 app_pid=$!
 if [ "$headless" = 0 ]; then

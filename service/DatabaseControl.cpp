@@ -15,13 +15,8 @@ void CMonitorDlg::StopDatabase()
 // the refresh watches the requests come to rest.
 void CMonitorDlg::SendToBoth(void (CMonitorDlg::*send)(const MonitoredService&))
 {
-    ReadServiceNames();
-    ClearStatusLines();
-    if (!m_hSCManager) {
-        m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
-        UpdateData(FALSE);
+    if (!BeginServiceLines())
         return;
-    }
     if (!m_strOracleSrv.IsEmpty())
         (this->*send)(Database());
     if (!m_strOracleTns.IsEmpty())

@@ -59,13 +59,8 @@ CString CMonitorDlg::GetStatusText(SERVICE_STATUS status, int kind) const
 
 void CMonitorDlg::RefreshStatus()
 {
-    ReadServiceNames();
-    ClearStatusLines();
-    if (!m_hSCManager) {
-        m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
-        UpdateData(FALSE);
+    if (!BeginServiceLines())
         return;
-    }
     bool foundActive = false;
     const int databaseState = RefreshService(Database(), foundActive);
     RefreshService(Listener(), foundActive);

@@ -26,6 +26,19 @@ protected:
     }
 
     bool StillRunningAfter(DWORD ms) { return !m_program.WaitForExit(ms); }
+
+    // Both services running, then the program started in the tray with ParamEnde on.
+    void StartWithStopOnExit(const char* databaseArgs, const char* listenerArgs)
+    {
+        AddBoth(databaseArgs, listenerArgs);
+        ASSERT_TRUE(driver::StartServiceByName(m_database));
+        ASSERT_TRUE(driver::StartServiceByName(m_listener));
+        ASSERT_TRUE(driver::WaitForServiceState(m_database, SERVICE_RUNNING, kWaitMs));
+        ASSERT_TRUE(driver::WaitForServiceState(m_listener, SERVICE_RUNNING, kWaitMs));
+        m_program.WriteNumber("ParamEnde", 1);
+        m_program.WriteNumber("ParamMin", 1);
+        ASSERT_TRUE(m_program.Start());
+    }
 };
 
 TEST_F(AutomationTest, StartAtLaunchShowsTheProgressThenHidesTheWindow)
@@ -95,14 +108,7 @@ TEST_F(AutomationTest, TaskbarCreatedBringsTheIconBack)
 
 TEST_F(AutomationTest, StopBeforeExitStopsBothAndEndsByItself)
 {
-    AddBoth(kTwoSeconds, kTwoSeconds);
-    ASSERT_TRUE(driver::StartServiceByName(m_database));
-    ASSERT_TRUE(driver::StartServiceByName(m_listener));
-    ASSERT_TRUE(driver::WaitForServiceState(m_database, SERVICE_RUNNING, kWaitMs));
-    ASSERT_TRUE(driver::WaitForServiceState(m_listener, SERVICE_RUNNING, kWaitMs));
-    m_program.WriteNumber("ParamEnde", 1);
-    m_program.WriteNumber("ParamMin", 1);
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_NO_FATAL_FAILURE(StartWithStopOnExit(kTwoSeconds, kTwoSeconds));
     ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));
     EXPECT_TRUE(m_program.WaitForExit(kWaitMs));
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_database));
@@ -111,13 +117,7 @@ TEST_F(AutomationTest, StopBeforeExitStopsBothAndEndsByItself)
 
 TEST_F(AutomationTest, ADatabaseThatRefusesToStopAsksOnceAndAgainAtTheNextClose)
 {
-    AddBoth("--refuse-stop", kTwoSeconds);
-    ASSERT_TRUE(driver::StartServiceByName(m_database));
-    ASSERT_TRUE(driver::StartServiceByName(m_listener));
-    ASSERT_TRUE(driver::WaitForServiceState(m_listener, SERVICE_RUNNING, kWaitMs));
-    m_program.WriteNumber("ParamEnde", 1);
-    m_program.WriteNumber("ParamMin", 1);
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_NO_FATAL_FAILURE(StartWithStopOnExit("--refuse-stop", kTwoSeconds));
 
     ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));
     HWND box = WaitQuestion(kFailedStopQuestion);
@@ -136,13 +136,7 @@ TEST_F(AutomationTest, ADatabaseThatRefusesToStopAsksOnceAndAgainAtTheNextClose)
 
 TEST_F(AutomationTest, ASecondCloseWhileTheStopIsPendingEndsAtOnce)
 {
-    AddBoth("--start-delay=100 --stop-delay=15000", "--start-delay=100 --stop-delay=15000");
-    ASSERT_TRUE(driver::StartServiceByName(m_database));
-    ASSERT_TRUE(driver::StartServiceByName(m_listener));
-    ASSERT_TRUE(driver::WaitForServiceState(m_listener, SERVICE_RUNNING, kWaitMs));
-    m_program.WriteNumber("ParamEnde", 1);
-    m_program.WriteNumber("ParamMin", 1);
-    ASSERT_TRUE(m_program.Start());
+    ASSERT_NO_FATAL_FAILURE(StartWithStopOnExit("--start-delay=100 --stop-delay=15000", "--start-delay=100 --stop-delay=15000"));
     ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));
     ASSERT_TRUE(driver::WaitForServiceState(m_database, SERVICE_STOP_PENDING, kWaitMs));
     ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));

@@ -207,11 +207,18 @@ int CMonitorDlg::ReadSetting(const char* entry) const
     return static_cast<int>(AfxGetApp()->GetProfileInt(Settings::kSection, entry, 0));
 }
 
-void CMonitorDlg::ClearStatusLines()
+bool CMonitorDlg::BeginServiceLines()
 {
+    ReadServiceNames();
+    // The lines stand blank while the services are asked.
     m_strOracleState.Empty();
     m_strOracleName.Empty();
     m_strTnsState.Empty();
     m_strTnsName.Empty();
     UpdateData(FALSE);
+    if (m_hSCManager)
+        return true;
+    m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
+    UpdateData(FALSE);
+    return false;
 }

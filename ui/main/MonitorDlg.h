@@ -98,7 +98,8 @@ private:
     MonitoredService Database();
     MonitoredService Listener();
     void ReadServiceNames();
-    void ClearStatusLines();
+    // What every refresh, start and stop begins with; false when there is no connection.
+    bool BeginServiceLines();
     // One service's step of the refresh; returns the state it found, or -1.
     int RefreshService(const MonitoredService& service, bool& foundActive);
     void CheckFailedStop(int databaseState);
