@@ -20,6 +20,33 @@ void DDX_Text(CDataExchange* exchange, int id, CString& value)
     value = CString(text.data(), length);
 }
 
+void DDX_CBString(CDataExchange* exchange, int id, CString& value)
+{
+    const HWND control = exchange->Control(id);
+    if (exchange->m_bSaveAndValidate) {
+        DDX_Text(exchange, id, value);
+        return;
+    }
+    // The empty text would select the first row, not show itself.
+    if (value.IsEmpty()
+        || SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(static_cast<const char*>(value)))
+            == CB_ERR)
+        SetWindowTextA(control, value);
+}
+
+void DDX_Check(CDataExchange* exchange, int id, int& value)
+{
+    const HWND control = exchange->Control(id);
+    if (exchange->m_bSaveAndValidate) {
+        value = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        return;
+    }
+    if (value < 0 || value > 2)
+        value = 0;
+    // A two-state box would show a 2 ticked; it means neither on nor a tick.
+    SendMessageA(control, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control)
 {
     const HWND window = exchange->Control(id);

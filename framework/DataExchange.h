@@ -16,5 +16,9 @@ public:
 };
 
 void DDX_Text(CDataExchange* exchange, int id, CString& value);
+// Towards the control: the first row that begins with the text, ignoring case, else the text itself.
+void DDX_CBString(CDataExchange* exchange, int id, CString& value);
+// 1 is ticked; anything else is shown clear, and a value outside 0 to 2 is first set to 0.
+void DDX_Check(CDataExchange* exchange, int id, int& value);
 // Makes `control` the object of the dialog's control `id`.
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control);

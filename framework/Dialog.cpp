@@ -1,5 +1,6 @@
 #include "Dialog.h"
 #include "CreationHook.h"
+#include "DialogInit.h"
 #include "WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -12,8 +13,12 @@ END_MESSAGE_MAP()
 // again when its queue first runs empty, which would undo a minimise made by an early timer.
 INT_PTR CDialog::DoModal()
 {
-    const HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    if (!Create(m_nIDHelp, m_pParentWnd))
+    // Without a parent of its own, a dialog belongs to the program's main window while it runs.
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    if (owner == this || (owner && !IsWindow(owner->m_hWnd)))
+        owner = nullptr;
+    const HWND parent = owner ? owner->m_hWnd : nullptr;
+    if (!Create(m_nIDHelp, owner))
         return -1;
     const bool parentWasEnabled = parent && !::EnableWindow(parent, FALSE);
     RunModalLoop();
@@ -59,6 +64,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 
 BOOL CDialog::OnInitDialog()
 {
+    ExecuteDialogInit(m_hWnd, m_nIDHelp);
     UpdateData(FALSE);
     return TRUE;
 }

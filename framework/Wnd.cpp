@@ -130,6 +130,11 @@ bool CWnd::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
+    if (message == WM_DRAWITEM) {
+        CWnd* control = FromHandlePermanent(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->hwndItem);
+        if (control && control != this && control->OnChildNotify(message, wParam, lParam, result))
+            return result;
+    }
     if (DispatchMessageMap(message, wParam, lParam, result))
         return result;
     if (message == WM_COMMAND && OnUnmappedCommand(wParam, lParam))

@@ -55,6 +55,8 @@ protected:
     int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
     // Commands without an entry in the message map; the dialog adds OK and Cancel.
     virtual bool OnUnmappedCommand(WPARAM wParam, LPARAM lParam);
+    // A message that a control sent its parent about itself, handed back to the control's object.
+    virtual bool OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 private:
     friend class CreationHook;

@@ -1,4 +1,5 @@
 #include "ServiceManager.h"
+#include <algorithm>
 
 ServiceControlApi& ServiceControl()
 {
@@ -104,8 +105,13 @@ std::vector<CString> EnumerateDisplayNames()
     std::vector<DWORD> buffer((size + sizeof(DWORD) - 1) / sizeof(DWORD));
     auto* entries = reinterpret_cast<ENUM_SERVICE_STATUSA*>(buffer.data());
     returned = 0;
-    ServiceControl().enumServices(manager.get(), kListedTypes, SERVICE_STATE_ALL, entries, size, &needed, &returned,
-                                  &resume);
+    // Services added since the probe make the call report more data again; what it returned
+    // is listed all the same, and never more entries than the buffer holds.
+    if (!ServiceControl().enumServices(manager.get(), kListedTypes, SERVICE_STATE_ALL, entries, size, &needed,
+                                       &returned, &resume)
+        && GetLastError() != ERROR_MORE_DATA)
+        returned = 0;
+    returned = std::min<DWORD>(returned, size / sizeof(ENUM_SERVICE_STATUSA));
     for (DWORD i = 0; i < returned; ++i)
         names.emplace_back(entries[i].lpDisplayName);
     return names;

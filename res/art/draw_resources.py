@@ -1,23 +1,193 @@
 #!/usr/bin/env python3
 """Draws Velmora's icons and bitmaps and writes them into res/.
 
-The images are made of a few shapes on a pixel grid, so a change is a change of numbers here.
-Only the standard library is used: the ICO and BMP records are written byte by byte.
+Icons and menu images are pixel maps, one character a pixel, so they can be retouched by hand;
+the larger picture is made of shaded shapes. Only the standard library is used, so any bare
+Python 3 can re-run it: the ICO and BMP records are packed with struct.
 """
+import math
 import os
 import struct
 
 RES = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
-# The 16 colours every Windows display can show, as (red, green, blue).
+# Icons and menu images use the 16 colours every Windows display has, in their usual order.
 VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
        (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
        (255, 0, 255), (0, 255, 255), (255, 255, 255)]
-BLACK, DARK_RED, DARK_GREEN, DARK_YELLOW, DARK_BLUE, DARK_CYAN = 0, 1, 2, 3, 4, 6
-LIGHT_GREY, GREY, RED, GREEN, YELLOW, BLUE, CYAN, WHITE = 7, 8, 9, 10, 11, 12, 14, 15
-CLEAR = -1  # transparent in an icon
+(BLACK, DARK_RED, DARK_GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
+ GREY, RED, GREEN, YELLOW, BLUE, MAGENTA, CYAN, WHITE) = VGA
+CLEAR = None  # transparent: masked out in an icon
 
-LAMPS = [(RED, DARK_RED), (YELLOW, DARK_YELLOW), (GREEN, DARK_GREEN)]  # top to bottom: lit, dark
+# K outline, d housing, l and w bevel and gleam, T drum top,
+# D drum body with H its highlight and S its shaded side.
+ICON_LEGEND = {".": CLEAR, "K": BLACK, "d": GREY, "l": SILVER, "w": WHITE,
+               "D": BLUE, "H": CYAN, "S": NAVY, "T": SILVER}
+
+# Each lamp has a body letter, a glint letter and a rim digit; see icon_legend.
+LAMPS = (("R", "r", "1", RED, DARK_RED), ("Y", "y", "2", YELLOW, OLIVE), ("G", "g", "3", GREEN, DARK_GREEN))
+
+# The tray states share one drawing and differ only in the lit lamp, so they read alike.
+ICON_32 = """
+.....................KKKKKKKKKK.
+....................KddddddddddK
+....................KdddKKKKdddK
+....................KddKRRRRKddK
+....................KdKRrrRRRKdK
+....KKKKKKKKKK......KdKRrRRRRKdK
+..KKTTTTTTTTTTKK....KdKRRRRRRKdK
+.KTTTTTTTTTTTTTTK...KdKRRRRRRKdK
+KTTTTTTTTTTTTTTTTK..KddKRRRRKddK
+KKTTTTTTTTTTTTTTKK..KdddKKKKdddK
+KDKKTTTTTTTTTTKKSK..KddddddddddK
+KDHHKKKKKKKKKKSSSK..KddddddddddK
+KDHHDDDDDDDDDDSSSK..KdddKKKKdddK
+KDHHDDDDDDDDDDSSSK..KddKYYYYKddK
+KDHHDDDDDDDDDDSSSK..KdKYyyYYYKdK
+KKHHDDDDDDDDDDSSKK..KdKYyYYYYKdK
+KDKKDDDDDDDDDDKKSK..KdKYYYYYYKdK
+KDHHKKKKKKKKKKSSSK..KdKYYYYYYKdK
+KDHHDDDDDDDDDDSSSK..KddKYYYYKddK
+KDHHDDDDDDDDDDSSSK..KdddKKKKdddK
+KDHHDDDDDDDDDDSSSK..KddddddddddK
+KKHHDDDDDDDDDDSSKK..KddddddddddK
+KDKKDDDDDDDDDDKKSK..KdddKKKKdddK
+KDHHKKKKKKKKKKSSSK..KddKGGGGKddK
+KDHHDDDDDDDDDDSSSK..KdKGggGGGKdK
+KDHHDDDDDDDDDDSSSK..KdKGgGGGGKdK
+KDHHDDDDDDDDDDSSSK..KdKGGGGGGKdK
+KDHHDDDDDDDDDDSSSK..KdKGGGGGGKdK
+.KHHDDDDDDDDDDSSK...KddKGGGGKddK
+..KKDDDDDDDDDDKK....KdddKKKKdddK
+....KKKKKKKKKK......KddddddddddK
+.....................KKKKKKKKKK.
+"""
+
+ICON_16 = """
+..........KKKKKK
+..........KKRRKK
+..KKKK....KRRRRK
+.KTTTTK...KRRRRK
+KTTTTTTK..KKRRKK
+KKTTTTKK..KKKKKK
+KHKKKKSK..KKYYKK
+KHDDDDSK..KYYYYK
+KHDDDDSK..KYYYYK
+KHDDDDSK..KKYYKK
+KHKKKKSK..KKKKKK
+KHDDDDSK..KKGGKK
+KHDDDDSK..KGGGGK
+KHDDDDSK..KGGGGK
+.KDDDSK...KKGGKK
+..KKKK....KKKKKK
+"""
+
+# The about box shows the icon large, so this one adds bevel, gleam and round lamps.
+INFO_32 = """
+.....................KKKKKKKKKK.
+....................KllllllllldK
+....................KlddKKKKdddK
+....................KldKRRRRKddK
+....................KlKRrrRRRKdK
+....KKKKKKKKKK......KlKRrRRRRKdK
+..KKwwwwllllllKK....KlKRRRRR1KdK
+.KwwllllllllllllK...KlKRRRR11KdK
+KwlllllllllllllllK..KldK1111KddK
+KKllllllllllllddKK..KlddKKKKdddK
+KDKKddddddddddKKSK..KldddddddddK
+KDHHKKKKKKKKKKSSSK..KldddddddddK
+KDHHDDDDDDDDDDSSSK..KlddKKKKdddK
+KDHHDDDDDDDDDDSSSK..KldKYYYYKddK
+KDHHDDDDDDDDDDSSSK..KlKYyyYYYKdK
+KKHHDDDDDDDDDDSSKK..KlKYyYYYYKdK
+KDKKDDDDDDDDDDKKSK..KlKYYYYY2KdK
+KDHHKKKKKKKKKKSSSK..KlKYYYY22KdK
+KDHHDDDDDDDDDDSSSK..KldK2222KddK
+KDHHDDDDDDDDDDSSSK..KlddKKKKdddK
+KDHHDDDDDDDDDDSSSK..KldddddddddK
+KKHHDDDDDDDDDDSSKK..KldddddddddK
+KDKKDDDDDDDDDDKKSK..KlddKKKKdddK
+KDHHKKKKKKKKKKSSSK..KldKGGGGKddK
+KDHHDDDDDDDDDDSSSK..KlKGggGGGKdK
+KDHHDDDDDDDDDDSSSK..KlKGgGGGGKdK
+KDHHDDDDDDDDDDSSSK..KlKGGGGG3KdK
+KDHHDDDDDDDDDDSSSK..KlKGGGG33KdK
+.KHHDDDDDDDDDDSSK...KldK3333KddK
+..KKDDDDDDDDDDKK....KlddKKKKdddK
+....KKKKKKKKKK......KldddddddddK
+.....................KKKKKKKKKK.
+"""
+
+# Menu images: black on white like the menu text they stand beside.
+RESTORE = """
+..............
+....#########.
+....#.......#.
+....#.......#.
+.#########..#.
+.#########..#.
+.#.......#..#.
+.#.......#..#.
+.#.......####.
+.#.......#....
+.#.......#....
+.#.......#....
+.#########....
+..............
+"""
+
+CLOSE = """
+..............
+..............
+..##......##..
+..###....###..
+...###..###...
+....######....
+.....####.....
+.....####.....
+....######....
+...###..###...
+..###....###..
+..##......##..
+..............
+..............
+"""
+
+STOP = """
+..............
+..............
+..............
+...########...
+...########...
+...########...
+...########...
+...########...
+...########...
+...########...
+...########...
+..............
+..............
+..............
+"""
+
+START = """
+..............
+....#.........
+....##........
+....###.......
+....####......
+....#####.....
+....######....
+....######....
+....#####.....
+....####......
+....###.......
+....##........
+....#.........
+..............
+"""
+
+MENU_LEGEND = {"#": BLACK, ".": WHITE}
 
 
 class Canvas:
@@ -25,102 +195,142 @@ class Canvas:
         self.width, self.height = width, height
         self.pixels = [[background] * width for _ in range(height)]
 
-    def rect(self, left, top, right, bottom, colour):
-        """Fills the rectangle including its right and bottom edges."""
-        for y in range(max(top, 0), min(bottom, self.height - 1) + 1):
-            for x in range(max(left, 0), min(right, self.width - 1) + 1):
-                self.pixels[y][x] = colour
+    def fill(self, inside, paint):
+        """Sets every pixel the shape `inside` holds; `paint` is a colour or a function of x, y."""
+        for y in range(self.height):
+            for x in range(self.width):
+                if inside(x, y):
+                    self.pixels[y][x] = paint(x, y) if callable(paint) else paint
 
-    def frame(self, left, top, right, bottom, colour):
-        self.rect(left, top, right, top, colour)
-        self.rect(left, bottom, right, bottom, colour)
-        self.rect(left, top, left, bottom, colour)
-        self.rect(right, top, right, bottom, colour)
-
-    def ellipse(self, left, top, right, bottom, colour):
-        cx, cy = (left + right) / 2, (top + bottom) / 2
-        rx, ry = (right - left + 1) / 2, (bottom - top + 1) / 2
-        for y in range(top, bottom + 1):
-            for x in range(left, right + 1):
-                if ((x + 0.5 - cx - 0.5) / rx) ** 2 + ((y + 0.5 - cy - 0.5) / ry) ** 2 <= 1.0:
-                    if 0 <= x < self.width and 0 <= y < self.height:
-                        self.pixels[y][x] = colour
-
-    def bordered_ellipse(self, left, top, right, bottom, colour, border=BLACK):
-        self.ellipse(left, top, right, bottom, border)
-        self.ellipse(left + 1, top + 1, right - 1, bottom - 1, colour)
+    def outline(self, inside, colour):
+        self.fill(lambda x, y: inside(x, y) and not all(
+            inside(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))), colour)
 
 
-def drum(canvas, left, top, right, bottom, cap):
-    """A database cylinder: a body between two ellipses, the top one lighter."""
-    cap_height = max(3, (bottom - top) // 4)
-    canvas.bordered_ellipse(left, bottom - cap_height, right, bottom, DARK_CYAN)
-    canvas.rect(left, top + cap_height // 2, right, bottom - cap_height // 2, BLACK)
-    canvas.rect(left + 1, top + cap_height // 2, right - 1, bottom - cap_height // 2, DARK_CYAN)
-    if cap >= 5:  # a lighter stripe down the body reads as a curved surface
-        stripe = left + (right - left) // 4
-        canvas.rect(stripe, top + cap_height, stripe + max(1, (right - left) // 8),
-                    bottom - cap_height // 2 - 1, CYAN)
-    canvas.bordered_ellipse(left, top, right, top + cap_height, CYAN)
-
-
-def traffic_light(canvas, left, top, right, bottom, lit):
-    """A housing with three lamps; `lit` holds the indices (0 top .. 2 bottom) that shine."""
-    canvas.rect(left, top, right, bottom, BLACK)
-    canvas.rect(left + 1, top + 1, right - 1, bottom - 1, GREY if right - left > 6 else BLACK)
-    slot = (bottom - top + 1) / 3
-    size = min(right - left - 1, int(slot) - 1)
-    for index, (bright, dark) in enumerate(LAMPS):
-        lamp_top = top + int(index * slot + (slot - size) / 2)
-        lamp_left = left + (right - left + 1 - size) // 2
-        colour = bright if index in lit else dark
-        if size >= 5:
-            canvas.bordered_ellipse(lamp_left, lamp_top, lamp_left + size - 1, lamp_top + size - 1, colour)
-        else:
-            canvas.rect(lamp_left, lamp_top, lamp_left + size - 1, lamp_top + size - 1, colour)
-
-
-def icon_image(size, lit):
-    canvas = Canvas(size, size, CLEAR)
-    if size == 32:
-        drum(canvas, 0, 7, 17, 29, cap=6)
-        traffic_light(canvas, 20, 0, 31, 31, lit)
-    else:
-        drum(canvas, 0, 3, 8, 15, cap=3)
-        traffic_light(canvas, 10, 0, 15, 15, lit)
+def from_map(text, legend):
+    rows = text.strip("\n").split("\n")
+    canvas = Canvas(len(rows[0]), len(rows), CLEAR)
+    canvas.pixels = [[legend[char] for char in row] for row in rows]
+    assert all(len(row) == canvas.width for row in rows), "ragged pixel map"
     return canvas
 
 
-def fine_icon_image(lit):
-    """The about box's larger rendering: shading on the drum and rims on the lamps."""
-    canvas = Canvas(32, 32, CLEAR)
-    drum(canvas, 0, 6, 18, 30, cap=8)
-    canvas.rect(1, 17, 17, 17, BLACK)  # the drum's rings
-    canvas.rect(1, 23, 17, 23, BLACK)
-    traffic_light(canvas, 20, 0, 31, 31, lit)
-    canvas.rect(25, 0, 26, 0, LIGHT_GREY)
+def icon_legend(lit):
+    """A dark lamp keeps a dim tint of its colour so the three states stay told apart by position and hue."""
+    legend = dict(ICON_LEGEND)
+    for index, (body, glint, rim, bright, dark) in enumerate(LAMPS):
+        on = index in lit
+        legend[body] = bright if on else dark
+        legend[glint] = WHITE if on else dark
+        legend[rim] = dark
+    return legend
+
+
+# Shapes for the picture: predicates of x, y, bounds inclusive.
+def box(left, top, right, bottom):
+    return lambda x, y: left <= x <= right and top <= y <= bottom
+
+
+def ellipse(left, top, right, bottom):
+    cx, cy = (left + right) / 2, (top + bottom) / 2
+    rx, ry = (right - left + 1) / 2, (bottom - top + 1) / 2
+    return lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1
+
+
+def union(*shapes):
+    return lambda x, y: any(shape(x, y) for shape in shapes)
+
+
+def lower_edge(shape):
+    return lambda x, y: shape(x, y) and not shape(x, y + 1)
+
+
+def scaled(colour, factor):
+    # Coarse steps keep the picture's palette well under 256 entries.
+    factor = round(factor * 16) / 16
+    return tuple(max(0, min(255, round(c * factor))) for c in colour)
+
+
+def mixed(colour, other, amount):
+    amount = round(amount * 8) / 8
+    return tuple(round(a + (b - a) * amount) for a, b in zip(colour, other))
+
+
+def lit_from_left(colour, left, right):
+    """Shades a cylinder lit from the front left: brightest a third of the way across."""
+    def paint(x, y):
+        across = (x - left) / max(1, right - left)
+        return scaled(colour, 0.55 + 0.6 * math.cos((across - 0.3) * 1.9))
+    return paint
+
+
+def glowing(colour, cx, cy, radius):
+    """Shades a lamp whitening towards a glint above left of its centre."""
+    return lambda x, y: mixed(colour, WHITE, max(0.0, 0.7 - math.hypot(x - cx, y - cy) / radius))
+
+
+INK = (24, 28, 40)
+
+
+def shaded_drum(canvas, left, top, right, bottom, colour, platters):
+    rim = (right - left) // 4
+    cap = ellipse(left, top, right, top + rim)
+    side = box(left, top + rim // 2, right, bottom - rim // 2)
+    body = union(side, ellipse(left, bottom - rim, right, bottom))
+    canvas.fill(body, lit_from_left(colour, left, right))
+    edge = lower_edge(ellipse(left, 0, right, rim))
+    step = (bottom - top - rim) / platters
+    for number in range(1, platters):
+        seam = round(top + number * step)
+        # A dark seam with the next platter's lit rim below it.
+        canvas.fill(lambda x, y: edge(x, y - seam - 1), lit_from_left(mixed(colour, WHITE, 0.4), left, right))
+        canvas.fill(lambda x, y: edge(x, y - seam), scaled(colour, 0.45))
+    canvas.outline(union(cap, body), INK)
+    canvas.fill(cap, lambda x, y: mixed(colour, WHITE, 0.8 - abs(x - left - (right - left) * 0.37) / 60))
+    canvas.outline(cap, INK)
+
+
+def shaded_traffic_light(canvas, left, top, right, bottom):
+    housing = union(box(left + 1, top, right - 1, bottom), box(left, top + 1, right, bottom - 1))
+    canvas.fill(housing, lit_from_left((70, 72, 78), left, right))
+    canvas.outline(housing, INK)
+    slot = (bottom - top - 2) // 3
+    for index, (_, _, _, bright, _) in enumerate(LAMPS):
+        lamp_left, lamp_top, lamp_right = left + 4, top + 2 + slot * index, right - 4
+        lamp_bottom = lamp_top + lamp_right - lamp_left
+        canvas.fill(ellipse(lamp_left, lamp_top, lamp_right, lamp_bottom), (30, 30, 34))
+        canvas.fill(ellipse(lamp_left + 1, lamp_top + 1, lamp_right - 1, lamp_bottom - 1),
+                    glowing(bright, lamp_left + 5, lamp_top + 5, (lamp_right - lamp_left) / 2))
+
+
+def picture():
+    canvas = Canvas(70, 100, (236, 240, 244))
+    shaded_drum(canvas, 9, 58, 60, 97, (80, 120, 190), platters=3)
+    post = box(32, 54, 37, 64)  # the light stands on the middle of the drum's top
+    canvas.fill(post, lit_from_left((150, 150, 156), 32, 37))
+    canvas.outline(post, INK)
+    shaded_traffic_light(canvas, 23, 2, 46, 55)
     return canvas
 
 
-def packed_rows(canvas, bits, value_of):
-    """Rows bottom-up, `bits` per pixel, each padded to a multiple of 4 bytes."""
+def packed_rows(canvas, bits, index_of):
+    """Rows bottom-up, `bits` per pixel, each padded to a multiple of 4 bytes, as BMP and ICO store them."""
     data = bytearray()
     for row in reversed(canvas.pixels):
-        accumulated, count, line = 0, 0, bytearray()
+        value, count, line = 0, 0, bytearray()
         for pixel in row:
-            accumulated = (accumulated << bits) | value_of(pixel)
-            count += bits
+            value, count = (value << bits) | index_of(pixel), count + bits
             if count == 8:
-                line.append(accumulated)
-                accumulated, count = 0, 0
+                line.append(value)
+                value, count = 0, 0
         if count:
-            line.append(accumulated << (8 - count))
+            line.append(value << (8 - count))
         line.extend(b"\0" * (-len(line) % 4))
         data += line
     return bytes(data)
 
 
-def palette(colours, entries):
+def palette_bytes(colours, entries):
     data = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
     return data + b"\0" * (4 * entries - len(data))
 
@@ -129,76 +339,53 @@ def info_header(width, height, bits, image_size, colours):
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 2835, 2835, colours, 0)
 
 
-def write_icon(name, canvases):
-    images = []
-    for canvas in canvases:
-        xor = packed_rows(canvas, 4, lambda p: BLACK if p == CLEAR else p)
-        mask = packed_rows(canvas, 1, lambda p: 1 if p == CLEAR else 0)
-        header = info_header(canvas.width, canvas.height * 2, 4, len(xor) + len(mask), 16)
-        images.append((canvas, header + palette(VGA, 16) + xor + mask))
-    offset = 6 + 16 * len(images)
-    data = struct.pack("<HHH", 0, 1, len(images))
-    for canvas, image in images:
-        data += struct.pack("<BBBBHHII", canvas.width, canvas.height, 16, 0, 1, 4, len(image), offset)
-        offset += len(image)
-    data += b"".join(image for _, image in images)
+def vga_index(pixel):
+    return VGA.index(BLACK if pixel is CLEAR else pixel)
+
+
+def write(name, data):
     with open(os.path.join(RES, name), "wb") as out:
         out.write(data)
 
 
+def write_icon(name, canvases):
+    images = []
+    for canvas in canvases:
+        xor = packed_rows(canvas, 4, vga_index)
+        mask = packed_rows(canvas, 1, lambda pixel: 1 if pixel is CLEAR else 0)
+        # An icon's header counts the XOR and AND rows together, hence twice the height.
+        header = info_header(canvas.width, 2 * canvas.height, 4, len(xor) + len(mask), 16)
+        images.append((canvas, header + palette_bytes(VGA, 16) + xor + mask))
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for canvas, image in images:
+        directory += struct.pack("<BBBBHHII", canvas.width, canvas.height, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    write(name, directory + b"".join(image for _, image in images))
+
+
 def write_bitmap(name, canvas, bits):
-    colours = 1 << bits
-    pixels = packed_rows(canvas, bits, lambda p: p)
-    header = info_header(canvas.width, canvas.height, bits, len(pixels), colours)
-    body = header + palette(VGA, colours) + pixels
-    with open(os.path.join(RES, name), "wb") as out:
-        out.write(struct.pack("<2sIHHI", b"BM", 14 + len(body), 0, 0, 14 + len(header) + 4 * colours) + body)
-
-
-def picture():
-    canvas = Canvas(70, 100, LIGHT_GREY)
-    traffic_light(canvas, 22, 3, 47, 62, {0, 1, 2})
-    canvas.rect(33, 63, 36, 66, GREY)
-    drum(canvas, 10, 66, 59, 97, cap=10)
-    return canvas
-
-
-def menu_image(draw):
-    canvas = Canvas(14, 14, WHITE)
-    draw(canvas)
-    return canvas
-
-
-def restore(canvas):
-    for left, top in ((4, 1), (1, 5)):
-        canvas.rect(left, top, left + 8, top + 7, WHITE)
-        canvas.frame(left, top, left + 8, top + 7, BLACK)
-        canvas.rect(left, top, left + 8, top + 1, BLACK)
-
-
-def cross(canvas):
-    for i in range(2, 12):
-        canvas.rect(i, i, i + 1 if i < 11 else i, i, BLACK)
-        canvas.rect(13 - i - 1 if i < 11 else 13 - i, i, 13 - i, i, BLACK)
-
-
-def square(canvas):
-    canvas.rect(3, 3, 10, 10, BLACK)
-
-
-def triangle(canvas):
-    for y in range(2, 13):
-        canvas.rect(4, y, 4 + 6 - abs(y - 7), y, BLACK)
+    entries = 1 << bits
+    colours = VGA if bits == 4 else sorted({pixel for row in canvas.pixels for pixel in row})
+    assert len(colours) <= entries, f"{name} needs {len(colours)} colours"
+    index = {colour: number for number, colour in enumerate(colours)}
+    pixels = packed_rows(canvas, bits, index.__getitem__)
+    header = info_header(canvas.width, canvas.height, bits, len(pixels), entries)
+    offset = 14 + len(header) + 4 * entries
+    write(name, struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+          + header + palette_bytes(colours, entries) + pixels)
 
 
 def main():
     for name, lit in (("app.ico", {0, 1, 2}), ("stopped.ico", {0}), ("mixed.ico", {1}), ("running.ico", {2})):
-        write_icon(name, [icon_image(32, lit), icon_image(16, lit)])
-    write_icon("info.ico", [fine_icon_image({0, 1, 2})])
+        legend = icon_legend(lit)
+        write_icon(name, [from_map(ICON_32, legend), from_map(ICON_16, legend)])
+    everything = icon_legend({0, 1, 2})
+    write_icon("info.ico", [from_map(INFO_32, everything), from_map(ICON_16, everything)])
     write_bitmap("picture.bmp", picture(), 8)
-    for name, draw in (("restore.bmp", restore), ("close.bmp", cross), ("stop.bmp", square),
-                       ("start.bmp", triangle)):
-        write_bitmap(name, menu_image(draw), 4)
+    menu = (("restore.bmp", RESTORE), ("close.bmp", CLOSE), ("stop.bmp", STOP), ("start.bmp", START))
+    for name, drawing in menu:
+        write_bitmap(name, from_map(drawing, MENU_LEGEND), 4)
 
 
 if __name__ == "__main__":

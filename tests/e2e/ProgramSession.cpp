@@ -60,6 +60,15 @@ void ProgramSession::WriteNumber(const char* entry, DWORD value)
     WriteValue(entry, REG_DWORD, &value, sizeof(value));
 }
 
+std::string ProgramSession::ReadText(const char* entry)
+{
+    char text[1024] = "";
+    DWORD size = sizeof(text);
+    if (RegGetValueA(HKEY_CURRENT_USER, kSection, entry, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return "<none>";
+    return text;
+}
+
 bool ProgramSession::SectionExists()
 {
     HKEY key = nullptr;
@@ -69,9 +78,14 @@ bool ProgramSession::SectionExists()
     return true;
 }
 
+std::string ProgramSession::ExecutablePath()
+{
+    return WindowsPath(VELMORA_EXE);
+}
+
 bool ProgramSession::Start()
 {
-    std::string commandLine = "\"" + WindowsPath(VELMORA_EXE) + "\"";
+    std::string commandLine = "\"" + ExecutablePath() + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))

@@ -14,7 +14,10 @@ public:
     static void ClearSettings();
     static void WriteText(const char* entry, const std::string& value);
     static void WriteNumber(const char* entry, DWORD value);
+    // A stored text, or "<none>" when there is no such value.
+    static std::string ReadText(const char* entry);
     static bool SectionExists();
+    static std::string ExecutablePath();
 
     // Starts the program and waits for its window; false when it did not appear.
     bool Start();

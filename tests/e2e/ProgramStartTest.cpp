@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(ProgramStartTest, ShowsTheWindowWithItsControlsCreatesTheBranchAndEndsOnClose)
+TEST(ProgramStartTest, AFirstRunAsksForTheServicesOverTheWindowAndEndsOnClose)
 {
     ProgramSession program;
     ASSERT_TRUE(program.Start());
@@ -16,10 +16,28 @@ TEST(ProgramStartTest, ShowsTheWindowWithItsControlsCreatesTheBranchAndEndsOnClo
     for (int line : { 1001, 1009, 1010, 1011, 1012 })
         EXPECT_TRUE(GetDlgItem(program.window, line)) << line;
 
+    // Nothing configured: the settings dialog opens at once.
+    const HWND settings = driver::FindMainWindow("Info über Velmora", 20000, program.process.dwProcessId);
+    ASSERT_TRUE(settings);
+    ASSERT_TRUE(driver::PostCommand(settings, IDCANCEL));
+    EXPECT_TRUE(driver::WaitWindowGone(settings, 10000));
+
     ASSERT_TRUE(driver::PostCommand(program.window, IDCANCEL));
     EXPECT_TRUE(driver::WaitWindowGone(program.window, 10000));
     EXPECT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(0u, program.ExitCode());
+    EXPECT_EQ("<none>", program.ReadText("OracleSrv")) << "Esc stores nothing";
+}
+
+TEST(ProgramStartTest, AnExitWhileTheSettingsAreOpenClosesThemFirstAndStoresNothing)
+{
+    ProgramSession program;
+    ASSERT_TRUE(program.Start());
+    const HWND settings = driver::FindMainWindow("Info über Velmora", 20000, program.process.dwProcessId);
+    ASSERT_TRUE(settings);
+    ASSERT_TRUE(driver::PostCommand(program.window, 32773)); // tray menu "Schließen"
+    EXPECT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ("<none>", program.ReadText("OracleSrv"));
 }
 
 } // namespace

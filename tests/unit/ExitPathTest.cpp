@@ -265,3 +265,29 @@ TEST_F(ExitPathTest, BothNamesEmptyEndAsSoonAsTheExitIsConfirmed)
 }
 
 } // namespace
+
+namespace {
+
+CMonitorDlg* g_window = nullptr;
+
+void CALLBACK CloseTheWindow(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    SetWindowTextA(GetDlgItem(g_window->m_infoDlg.m_hWnd, 1012), "Halb eingegeben");
+    g_window->OnCancel();
+}
+
+TEST_F(ExitPathTest, AnExitWhileTheSettingsAreOpenClosesThemFirstAndStoresNothing)
+{
+    Configure(SERVICE_RUNNING, SERVICE_RUNNING);
+    g_window = &OpenWindow();
+    const size_t shellCalls = m_shell.calls.size();
+    SetTimer(nullptr, 0, 0, &CloseTheWindow);
+    g_window->ShowInfoDialog();
+    EXPECT_EQ(IDCANCEL, g_window->m_infoDlg.m_nModalResult);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(kDatabase, std::string(m_app.GetProfileString(Settings::kSection, Settings::kOracleSrv, "")));
+    EXPECT_EQ(shellCalls, m_shell.calls.size()) << "no tooltip renewal after a cancel";
+}
+
+} // namespace

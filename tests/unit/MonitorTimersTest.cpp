@@ -1,6 +1,7 @@
 // The start-up, minimise and refresh ticks, driven by the test instead of by time.
 #include "MonitorFixture.h"
 #include "Settings.h"
+#include <algorithm>
 
 namespace {
 
@@ -79,16 +80,35 @@ TEST_F(MonitorTimersTest, TheFirstRefreshShowsTheStateBeforeTheStart)
     EXPECT_EQ("Oracle wird gestartet.", Line(1009));
 }
 
+// Closes the settings dialog from inside its modal loop, noting what stood before it closed.
+CMonitorDlg* g_monitor = nullptr;
+bool g_settingsWereOpen = false;
+bool g_refreshArmedWhileOpen = true;
+
+void CALLBACK CloseSettings(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    g_settingsWereOpen = IsWindow(g_monitor->m_infoDlg.m_hWnd) != FALSE;
+    g_refreshArmedWhileOpen = FakeUserInterface::current->timers.count(CMonitorDlg::TIMER_REFRESH) > 0;
+    g_monitor->m_infoDlg.Cancel();
+}
+
 TEST_F(MonitorTimersTest, NothingConfiguredOpensTheSettingsFirstAndRefreshesEveryHalfSecond)
 {
     WriteNumber(Settings::kParamStart, 1);
     WriteNumber(Settings::kParamMin, 1);
-    OpenWindow();
+    g_monitor = &OpenWindow();
+    SetTimer(nullptr, 0, 0, &CloseSettings);
     Tick(kStartup);
+    EXPECT_TRUE(g_settingsWereOpen);
+    EXPECT_FALSE(g_refreshArmedWhileOpen) << "no refresh runs during the first settings dialog";
     EXPECT_EQ(500u, m_ui.timers.at(kRefresh));
     EXPECT_EQ(0u, m_ui.timers.count(kMinimize));
     EXPECT_FALSE(Minimised());
-    EXPECT_TRUE(m_scm.calls.empty()) << "no start, no refresh";
+    EXPECT_EQ(0, m_scm.startRequests);
+    EXPECT_EQ(0, std::count_if(m_scm.calls.begin(), m_scm.calls.end(),
+                               [](const std::string& call) { return call.rfind("open ", 0) == 0; }))
+        << "no service opened: no refresh";
     EXPECT_EQ(std::vector<std::string>({ "set 1044 10", "kill 1044", "set 1064 500" }), m_ui.timerCalls);
 }
 

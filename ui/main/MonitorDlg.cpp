@@ -99,6 +99,9 @@ void CMonitorDlg::OnOK()
 void CMonitorDlg::OnCancel()
 {
     if (m_bExitConfirmed) {
+        // Closed as if cancelled: an exit never stores half-made settings.
+        if (::IsWindow(m_infoDlg.m_hWnd))
+            m_infoDlg.Cancel();
         CDialog::OnCancel();
         return;
     }

@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "CString.h"
 #include "Dialog.h"
+#include "InfoDlg.h"
 #include "Menu.h"
 #include "MonitoredService.h"
 #include "ServiceHandle.h"
@@ -65,6 +66,7 @@ public:
     CString m_strTnsState;
     CString m_strTnsName;
     CSystemTray m_tray;
+    CInfoDlg m_infoDlg;
     CMenu m_menuTray;
     CMenu* m_pTrayPopup = nullptr;
     CButton m_btnStart;

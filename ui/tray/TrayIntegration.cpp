@@ -109,4 +109,7 @@ void CMonitorDlg::OnShowWindow(BOOL, UINT)
 
 void CMonitorDlg::ShowInfoDialog()
 {
+    m_infoDlg.LoadSettings();
+    if (m_infoDlg.DoModal() == IDOK)
+        m_tray.SetTooltipText(GetTooltipText());
 }

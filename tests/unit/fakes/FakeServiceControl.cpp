@@ -1,4 +1,5 @@
 #include "FakeServiceControl.h"
+#include <cstring>
 
 FakeServiceControl* FakeServiceControl::current = nullptr;
 
@@ -108,6 +109,42 @@ struct FakeServiceCalls {
         return TRUE;
     }
 
+    static BOOL WINAPI EnumServices(SC_HANDLE, DWORD, DWORD, LPENUM_SERVICE_STATUSA entries, DWORD size,
+                                    LPDWORD needed, LPDWORD returned, LPDWORD)
+    {
+        // Records first, display names packed behind them, as the real manager lays them out.
+        const auto& services = Fake().m_services;
+        const auto shown = [](const std::string& name, const FakeService& service) {
+            return service.displayName.empty() ? name : service.displayName;
+        };
+        DWORD total = 0;
+        for (const auto& [name, service] : services)
+            total += sizeof(ENUM_SERVICE_STATUSA) + static_cast<DWORD>(name.size() + shown(name, service).size() + 2);
+        const bool probe = size <= sizeof(ENUM_SERVICE_STATUSA);
+        const DWORD extra = probe ? 0 : static_cast<DWORD>(Fake().servicesAddedAfterProbe) * 64;
+        *needed = total + extra;
+        *returned = 0;
+        if (size < total + extra && (probe || !Fake().servicesAddedAfterProbe)) {
+            SetLastError(ERROR_MORE_DATA);
+            return FALSE;
+        }
+        char* text = reinterpret_cast<char*>(entries) + services.size() * sizeof(ENUM_SERVICE_STATUSA);
+        for (const auto& [name, service] : services) {
+            ENUM_SERVICE_STATUSA& entry = entries[(*returned)++];
+            entry = ENUM_SERVICE_STATUSA{};
+            entry.lpServiceName = lstrcpyA(text, name.c_str());
+            text += name.size() + 1;
+            entry.lpDisplayName = lstrcpyA(text, shown(name, service).c_str());
+            text += std::strlen(text) + 1;
+            entry.ServiceStatus.dwCurrentState = service.state;
+        }
+        if (Fake().servicesAddedAfterProbe) {
+            SetLastError(ERROR_MORE_DATA);
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     static BOOL WINAPI CloseHandle(SC_HANDLE handle)
     {
         const auto found = Fake().m_handles.find(handle);
@@ -133,6 +170,7 @@ FakeServiceControl::FakeServiceControl() : m_saved(ServiceControl())
     api.queryStatus = &FakeServiceCalls::QueryStatus;
     api.startService = &FakeServiceCalls::StartService;
     api.controlService = &FakeServiceCalls::ControlService;
+    api.enumServices = &FakeServiceCalls::EnumServices;
     api.closeHandle = &FakeServiceCalls::CloseHandle;
 }
 

@@ -29,6 +29,8 @@ public:
     void Remove(const std::string& name) { m_services.erase(name); }
 
     bool managerFails = false;
+    // The second enumeration finds this many more services than the probe did, and says so.
+    int servicesAddedAfterProbe = 0;
     DWORD managerAccess = 0;
     std::vector<std::string> calls; // "open <name> <access>", "start <name>", "stop <name>", "close <name>"
     int openHandles = 0;

@@ -1,0 +1,17 @@
+#include "CreditsComboBox.h"
+#include "DC.h"
+
+void CCreditsComboBox::DrawItem(LPDRAWITEMSTRUCT item)
+{
+    CDC dc(item->hDC);
+    CString text;
+    // Item -1 (no current row) has no text: only the background is drawn.
+    if (static_cast<int>(item->itemID) >= 0)
+        GetLBText(static_cast<int>(item->itemID), text);
+    const COLORREF previousText = dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+    dc.SetBkColor(GetSysColor(COLOR_BTNFACE));
+    dc.FillSolidRect(&item->rcItem, GetSysColor(COLOR_BTNFACE));
+    RECT area = item->rcItem;
+    dc.DrawText(text, -1, &area, DT_SINGLELINE | DT_VCENTER);
+    dc.SetTextColor(previousText);
+}

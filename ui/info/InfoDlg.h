@@ -1,0 +1,53 @@
+#pragma once
+#include "Button.h"
+#include "CString.h"
+#include "ComboBox.h"
+#include "CreditsComboBox.h"
+#include "Dialog.h"
+
+// The info and settings dialog: the version, the eight settings, today's holidays and the credits.
+class CInfoDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum { IDD = 100 };
+
+    CInfoDlg();
+    ~CInfoDlg() override = default;
+
+    void DoDataExchange(CDataExchange* exchange) override;
+    INT_PTR DoModal() override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    void LoadSettings();
+    void Cancel();
+    void FillServiceLists();
+    void EnableInfoTextEdit();
+    void OnSelChangeCredits();
+    void OnClickedInfoText();
+    void OnSelChangeOracleSrv();
+    void OnEditChangeOracleSrv();
+
+    int m_bParamStop = 0;
+    int m_bParamStart = 0;
+    int m_bParamEnde = 0;
+    int m_bParamAsk = 0;
+    int m_bParamMin = 0;
+    int m_bModalActive = 0;
+    CString m_strHolidays;
+    int m_nServiceCount = 0;
+    CButton m_btnOK;
+    CComboBox m_cbOracleSrv;
+    CEdit m_editInfoText;
+    CCreditsComboBox m_cbCredits;
+    CString m_strCredits;
+    CString m_strOracleTns;
+    CComboBox m_cbOracleTns;
+    int m_bInfoText = 0;
+    CString m_strInfoText;
+    CString m_strOracleSrv;
+
+private:
+    // Adds every service's display name to the database list, and to the listener list too.
+    void AddServices(bool toListenerList);
+};
