@@ -168,3 +168,29 @@ TEST_F(TrayIntegrationTest, SystemMenuEndsWithTheInfoCommand)
 }
 
 } // namespace
+
+namespace {
+
+CMonitorDlg* g_dialogOwner = nullptr;
+
+void CALLBACK EnterAlternativeTextAndConfirm(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    const HWND settings = g_dialogOwner->m_infoDlg.m_hWnd;
+    SendDlgItemMessageA(settings, 1014, BM_SETCHECK, BST_CHECKED, 0);
+    SetDlgItemTextA(settings, 1015, "Meine Datenbank");
+    SendMessageA(settings, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(TrayIntegrationTest, OkInTheSettingsRenewsTheTooltipAtOnce)
+{
+    WriteText(Settings::kOracleSrv, "OracleServiceXE");
+    g_dialogOwner = &OpenWindow();
+    SetTimer(nullptr, 0, 0, &EnterAlternativeTextAndConfirm);
+    SendMessageA(g_dialogOwner->m_hWnd, WM_COMMAND, 32776, 0);
+    EXPECT_EQ(IDOK, g_dialogOwner->m_infoDlg.m_nModalResult);
+    EXPECT_EQ(static_cast<UINT>(NIF_TIP), m_shell.calls.back().flags);
+    EXPECT_EQ("Meine Datenbank", m_shell.calls.back().tooltip);
+}
+
+} // namespace
