@@ -110,6 +110,53 @@ bool ClickButton(HWND dlg, int id)
     return button && PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+bool IsChecked(HWND dlg, int id)
+{
+    DWORD_PTR state = 0;
+    return SendMessageTimeoutA(GetDlgItem(dlg, id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state)
+        && state == BST_CHECKED;
+}
+
+bool SetChecked(HWND dlg, int id, bool checked)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(GetDlgItem(dlg, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0,
+                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)
+        != 0;
+}
+
+bool SetControlText(HWND dlg, int id, const std::string& text)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(GetDlgItem(dlg, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)
+        != 0;
+}
+
+int ComboRowCount(HWND dlg, int id)
+{
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutA(GetDlgItem(dlg, id), CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count))
+        return -1;
+    return static_cast<int>(count);
+}
+
+bool TypeIntoCombo(HWND dlg, int id, const std::string& text, bool replaceAll)
+{
+    const HWND field = FindWindowExA(GetDlgItem(dlg, id), nullptr, "Edit", nullptr);
+    if (!field)
+        return false;
+    DWORD_PTR result = 0;
+    if (replaceAll)
+        SendMessageTimeoutA(field, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    for (const char c : text) {
+        // Sent, not posted, so that each key is handled before the next and before the test looks.
+        if (!SendMessageTimeoutA(field, WM_CHAR, static_cast<BYTE>(c), 1, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result))
+            return false;
+    }
+    return true;
+}
+
 bool IsControlEnabled(HWND dlg, int id)
 {
     const HWND control = GetDlgItem(dlg, id);

@@ -23,6 +23,15 @@ bool AnswerMessageBox(HWND box, int buttonId);
 std::string ControlText(HWND dlg, int id);
 bool WaitControlText(HWND dlg, int id, const std::string& expected, DWORD timeoutMs);
 bool ClickButton(HWND dlg, int id);
+bool IsChecked(HWND dlg, int id);
+bool SetChecked(HWND dlg, int id, bool checked);
+bool SetControlText(HWND dlg, int id, const std::string& text);
+// Rows of a combobox's list; -1 when it cannot be asked. (Another process cannot read the
+// rows themselves under Wine.)
+int ComboRowCount(HWND dlg, int id);
+// Types into the edit field of a combobox as the keyboard would, one character at a time;
+// replaceAll selects the field's text first.
+bool TypeIntoCombo(HWND dlg, int id, const std::string& text, bool replaceAll);
 bool IsControlEnabled(HWND dlg, int id);
 
 bool PostCommand(HWND wnd, int commandId);
