@@ -1,5 +1,6 @@
 // Command line front end of the driver, for scripts and demos.
 #include "ServiceDriver.h"
+#include "TrayDriver.h"
 #include "WindowDriver.h"
 
 #include <cstdio>
@@ -104,6 +105,37 @@ bool RunClick(const Args& args)
     return wnd && driver::ClickButton(wnd, std::atoi(args[1].c_str()));
 }
 
+bool RunWaitText(const Args& args)
+{
+    const HWND wnd = FindMainWindowOrComplain(args[0]);
+    return wnd && driver::WaitControlText(wnd, std::atoi(args[1].c_str()), args[2],
+                                          static_cast<DWORD>(std::strtoul(args[3].c_str(), nullptr, 10)));
+}
+
+bool RunCommand(const Args& args)
+{
+    const HWND wnd = FindMainWindowOrComplain(args[0]);
+    return wnd && driver::PostCommand(wnd, std::atoi(args[1].c_str()));
+}
+
+// The tray icon's notification, as the shell sends it for a mouse message (517: right button up).
+bool RunTray(const Args& args)
+{
+    constexpr UINT kIconId = 104;
+    const HWND wnd = FindMainWindowOrComplain(args[0]);
+    return wnd && driver::PostTrayCallback(wnd, kIconId, static_cast<UINT>(std::strtoul(args[1].c_str(), nullptr, 10)));
+}
+
+bool RunCloseMenu(const Args& args)
+{
+    const HWND wnd = FindMainWindowOrComplain(args[0]);
+    DWORD pid = 0;
+    if (wnd)
+        GetWindowThreadProcessId(wnd, &pid);
+    const HWND menu = wnd ? driver::FindPopupMenu(pid, kFindWindowTimeoutMs) : nullptr;
+    return menu && driver::DismissPopupMenu(menu);
+}
+
 const Command kCommands[] = {
     {"create-service", 2, "NAME DISPLAY [standin args...]", RunCreateService},
     {"delete-service", 1, "NAME", RunDeleteService},
@@ -114,6 +146,10 @@ const Command kCommands[] = {
     {"watch-status", 1, "CAPTION", RunWatchStatus},
     {"text", 2, "CAPTION ID", RunPrintText},
     {"click", 2, "CAPTION ID", RunClick},
+    {"wait-text", 4, "CAPTION ID TEXT TIMEOUT_MS", RunWaitText},
+    {"command", 2, "CAPTION ID", RunCommand},
+    {"tray", 2, "CAPTION MOUSE_MESSAGE", RunTray},
+    {"close-menu", 1, "CAPTION", RunCloseMenu},
 };
 
 void PrintUsage()
