@@ -1,0 +1,139 @@
+// What one status refresh costs against the least the platform needs for the same result,
+// both measured in this run against two running stand-in services.
+#include "MonitorDlg.h"
+#include "ServiceDriver.h"
+#include "Settings.h"
+#include "WinApp.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Names of this run's own, so that a run broken off earlier is in no way.
+const std::string kDatabase = "VelmoraBenchDb" + std::to_string(GetCurrentProcessId());
+const std::string kListener = "VelmoraBenchTns" + std::to_string(GetCurrentProcessId());
+constexpr int kCallsPerRound = 50;
+constexpr int kRounds = 5;
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Median time of one call in microseconds, over several rounds.
+template <typename Call>
+double MedianMicroseconds(Call call)
+{
+    std::vector<double> rounds;
+    for (int round = 0; round < kRounds; ++round) {
+        LARGE_INTEGER start;
+        LARGE_INTEGER end;
+        QueryPerformanceCounter(&start);
+        for (int i = 0; i < kCallsPerRound; ++i)
+            call();
+        QueryPerformanceCounter(&end);
+        rounds.push_back(Seconds(start, end) * 1e6 / kCallsPerRound);
+    }
+    std::sort(rounds.begin(), rounds.end());
+    return rounds[rounds.size() / 2];
+}
+
+std::string ReadSetting(const char* entry)
+{
+    const std::string path = std::string("Software\\Orvik Velmora\\Velmora\\") + Settings::kSection;
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+    char value[256] = "";
+    DWORD size = sizeof(value);
+    RegQueryValueExA(key, entry, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    return value;
+}
+
+DWORD QueryOnce(SC_HANDLE manager, const std::string& name)
+{
+    const SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
+    SERVICE_STATUS status{};
+    QueryServiceStatus(service, &status);
+    CloseServiceHandle(service);
+    return status.dwCurrentState;
+}
+
+// The same visible result as a refresh, with nothing of the program's around it.
+void BareRefresh(CMonitorDlg& dlg, SC_HANDLE manager, NOTIFYICONDATAA& icon)
+{
+    const std::string database = ReadSetting(Settings::kOracleSrv);
+    const std::string listener = ReadSetting(Settings::kOracleTns);
+    const HWND window = dlg.m_hWnd;
+    const auto transfer = [&](const char* line1, const char* line2, const char* line3, const char* line4) {
+        SetDlgItemTextA(window, 1009, line1);
+        SetDlgItemTextA(window, 1010, line2);
+        SetDlgItemTextA(window, 1011, line3);
+        SetDlgItemTextA(window, 1012, line4);
+    };
+    transfer("", "", "", "");
+    QueryOnce(manager, database);
+    const std::string databaseLine = "(" + database + ")";
+    const std::string listenerLine = "(" + listener + ")";
+    transfer("Oracle ist gestartet.", databaseLine.c_str(), "", "");
+    QueryOnce(manager, listener);
+    transfer("Oracle ist gestartet.", databaseLine.c_str(), "TNS-Listener ist gestartet.", listenerLine.c_str());
+    icon.uFlags = NIF_ICON;
+    Shell_NotifyIconA(NIM_MODIFY, &icon);
+    EnableWindow(GetDlgItem(window, 1005), FALSE);
+    EnableWindow(GetDlgItem(window, 1004), TRUE);
+    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, 32775, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, 32772, MF_BYCOMMAND | MF_ENABLED);
+}
+
+bool StartStandin(const std::string& name)
+{
+    return driver::CreateStandinService(name, name, "--start-delay=100 --stop-delay=100")
+        && driver::StartServiceByName(name) && driver::WaitForServiceState(name, SERVICE_RUNNING, 20000);
+}
+
+} // namespace
+
+int main()
+{
+    if (!StartStandin(kDatabase) || !StartStandin(kListener)) {
+        std::fprintf(stderr, "the stand-in services did not start\n");
+        return 1;
+    }
+    CWinApp app("Velmora");
+    app.SetRegistryKey("Orvik Velmora");
+    app.WriteProfileString(Settings::kSection, Settings::kOracleSrv, kDatabase.c_str());
+    app.WriteProfileString(Settings::kSection, Settings::kOracleTns, kListener.c_str());
+
+    CMonitorDlg dlg;
+    app.m_pMainWnd = &dlg;
+    dlg.Create(CMonitorDlg::IDD);
+    dlg.KillTimer(CMonitorDlg::TIMER_STARTUP);
+
+    const SC_HANDLE manager = OpenSCManagerA(nullptr, "ServicesActive", SC_MANAGER_CONNECT);
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = dlg.m_hWnd;
+    icon.uID = CMonitorDlg::TRAY_ICON_ID;
+    icon.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(140));
+
+    const double refresh = MedianMicroseconds([&] { dlg.RefreshStatus(); });
+    const double bare = MedianMicroseconds([&] { BareRefresh(dlg, manager, icon); });
+    std::printf("| Figure | Value |\n|---|---|\n");
+    std::printf("| One RefreshStatus, both services running | %.1f us |\n", refresh);
+    std::printf("| The bare platform calls for the same result | %.1f us |\n", bare);
+    std::printf("| Ratio (goal at most 1.2) | %.2f |\n", refresh / bare);
+
+    CloseServiceHandle(manager);
+    dlg.DestroyWindow();
+    for (const std::string& name : { kDatabase, kListener }) {
+        driver::StopServiceByName(name);
+        driver::WaitForServiceState(name, SERVICE_STOPPED, 20000);
+        driver::RemoveService(name);
+    }
+    return 0;
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under Wine in a fresh prefix and prints their table.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+./scripts/build.sh
+. scripts/wine-env.sh
+prefix=$(mktemp -d /tmp/velmora-bench-prefix.XXXXXX)
+trap 'wine_env_stop; rm -rf "$prefix"' EXIT
+VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
+echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, $(uname -sm), $(wine --version)"
+# Wine's background processes keep whatever output they inherit open; the table goes through a file.
+out=$(mktemp)
+wine build/mingw-i686/tools/velmora-refresh-bench.exe </dev/null >"$out" 2>&1 || { cat "$out"; exit 1; }
+cat "$out"
+rm -f "$out"
