@@ -54,7 +54,13 @@ bool Measure(const std::string& executable, StartFigures& figures, DWORD idleSec
         const ULONGLONG before = CpuTime100ns(process.hProcess);
         Sleep(idleSeconds * 1000);
         const double busy = static_cast<double>(CpuTime100ns(process.hProcess) - before) / 1e7;
-        std::printf("| CPU time over %lu s of refreshing every 1.5 s, two running services (the Wine server's "
+        // Wine reports a process's CPU times to the process itself only; zero here proves nothing.
+        if (busy == 0.0)
+            std::printf("| CPU time over %lu s of refreshing | not measured: Wine gave this process no CPU times "
+                        "of another |\n",
+                        static_cast<unsigned long>(idleSeconds));
+        else
+            std::printf("| CPU time over %lu s of refreshing every 1.5 s, two running services (the Wine server's "
                     "and the service manager's share not included) | %.3f s = %.3f %% of one core |\n",
                     static_cast<unsigned long>(idleSeconds), busy, busy * 100.0 / idleSeconds);
     }
