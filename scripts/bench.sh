@@ -5,9 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh
 . scripts/wine-env.sh
-prefix=$(mktemp -d /tmp/velmora-bench-prefix.XXXXXX)
-trap 'wine_env_stop; rm -rf "$prefix"' EXIT
-VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
+wine_env_fresh velmora-bench-prefix
 echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, $(uname -sm), $(wine --version)"
 # Wine's background processes keep whatever output they inherit open; the table goes through a file.
 out=$(mktemp)

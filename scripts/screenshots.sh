@@ -10,10 +10,8 @@ out="$root/docs"
 mkdir -p "$out"
 
 . scripts/wine-env.sh
-prefix=$(mktemp -d /tmp/velmora-screens.XXXXXX)
-trap 'wine_env_stop; rm -rf "$prefix"' EXIT
-VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
-"$root/scripts/make-prefix.sh" "$prefix" "$build"
+wine_env_fresh velmora-screens
+"$root/scripts/make-prefix.sh" "$WINEPREFIX" "$build"
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 driver() { wine "$build/tools/velmora-driver.exe" "$@" </dev/null 2>/dev/null; }

@@ -6,7 +6,5 @@ cd "$root"
 ./scripts/build.sh
 
 . scripts/wine-env.sh
-prefix=$(mktemp -d /tmp/velmora-test-prefix.XXXXXX)
-trap 'wine_env_stop; rm -rf "$prefix"' EXIT
-VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
+wine_env_fresh velmora-test-prefix
 ctest --test-dir build/mingw-i686 --output-on-failure --timeout 300

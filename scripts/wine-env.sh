@@ -27,6 +27,16 @@ wine_env_start() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
+# A fresh prefix of its own under /tmp (named after $1), on its own Xvfb display; the server,
+# the display and the prefix go when the calling script ends.
+wine_env_fresh() {
+    local prefix
+    prefix=$(mktemp -d "/tmp/$1.XXXXXX")
+    # shellcheck disable=SC2064 # the prefix is fixed now, the trap runs later
+    trap "wine_env_stop; rm -rf '$prefix'" EXIT
+    VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
+}
+
 wine_env_stop() {
     [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
     [ -n "${VELMORA_XVFB_PID:-}" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null

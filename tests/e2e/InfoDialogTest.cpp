@@ -10,13 +10,19 @@ constexpr const char* kSection = "Software\\Orvik Velmora\\Velmora\\Config";
 
 class InfoDialogTest : public ProgramWithServices {
 protected:
+    // The settings dialog once it is shown: before that, it may still be filling its controls.
+    HWND WaitSettings()
+    {
+        const HWND settings = driver::FindMainWindow(kCaption, kWaitMs, m_program.process.dwProcessId);
+        EXPECT_TRUE(settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs));
+        return settings;
+    }
+
     // Opens the settings from the tray menu, as the user would.
     HWND OpenSettings()
     {
         EXPECT_TRUE(driver::PostCommand(m_program.window, 32776));
-        const HWND settings = driver::FindMainWindow(kCaption, kWaitMs, m_program.process.dwProcessId);
-        EXPECT_TRUE(settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs));
-        return settings;
+        return WaitSettings();
     }
 
     static bool StoredNumber(const char* entry, DWORD& value)
@@ -131,7 +137,7 @@ TEST_F(InfoDialogTest, TheFirstStartAsksAndTheChosenServicesAreWatchedAfterOk)
 {
     const std::string database = AddService("Db", "--start-delay=100 --stop-delay=100");
     ASSERT_TRUE(m_program.Start());
-    const HWND settings = driver::FindMainWindow(kCaption, kWaitMs, m_program.process.dwProcessId);
+    const HWND settings = WaitSettings();
     ASSERT_TRUE(settings);
     driver::SetControlText(settings, 1012, database);
     ASSERT_TRUE(driver::PostCommand(settings, IDOK));
