@@ -25,6 +25,9 @@ public:
     BOOL WriteProfileInt(const char* section, const char* entry, int value) const;
     BOOL WriteProfileString(const char* section, const char* entry, const char* value) const;
 
+    // An icon of the program's resources; it is shared and never destroyed.
+    HICON LoadIcon(UINT id) const { return ::LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
+
     // No help file ships with the program, so asking for help shows nothing.
     void OnHelp() {}
 

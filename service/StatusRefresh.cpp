@@ -1,6 +1,7 @@
 #include "MonitorDlg.h"
 #include "ServiceManager.h"
 #include "Settings.h"
+#include "WinApp.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ void CMonitorDlg::CheckFailedStop(int databaseState)
 
 void CMonitorDlg::ShowStateIcon(UINT iconId)
 {
-    m_tray.SetIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId)));
+    m_tray.SetIcon(AfxGetApp()->LoadIcon(iconId));
 }
 
 void CMonitorDlg::EnableDatabaseCommands(bool start, bool stop)

@@ -37,7 +37,7 @@ END_MESSAGE_MAP()
 
 CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(IDD, parent)
 {
-    m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconApplication));
+    m_hIcon = AfxGetApp()->LoadIcon(kIconApplication);
     m_hSCManager = ServiceManager::OpenWindowConnection();
     m_bmpRestore.LoadBitmap(139);
     m_bmpClose.LoadBitmap(140);

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr UINT kIconApplication = 128;
-
 // A popup menu needs a top-level owner.
 HWND PopupOwner(HWND window)
 {
@@ -24,9 +22,9 @@ int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
     if (CDialog::OnCreate(create) == -1)
         return -1;
     const CString tooltip = GetTooltipText();
-    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconApplication));
-    // Without its icon the program could not be reached once minimised, so it does not start.
-    return m_tray.Create(this, WM_TRAYICON, tooltip, icon, TRAY_ICON_ID) ? 0 : -1;
+    // The application icon, loaded by the constructor. Without its tray icon the program could
+    // not be reached once minimised, so it does not start.
+    return m_tray.Create(this, WM_TRAYICON, tooltip, m_hIcon, TRAY_ICON_ID) ? 0 : -1;
 }
 
 CString CMonitorDlg::GetTooltipText() const
