@@ -1,5 +1,6 @@
 // What one status refresh costs against the least the platform needs for the same result,
 // both measured in this run against two running stand-in services.
+#include "HostPath.h"
 #include "MonitorDlg.h"
 #include "ProgramFigures.h"
 #include "ServiceDriver.h"
@@ -139,9 +140,7 @@ int main()
 
     CloseServiceHandle(manager);
     dlg.DestroyWindow();
-    std::string executable = "Z:" + std::string(VELMORA_EXE);
-    std::replace(executable.begin(), executable.end(), '/', '\\');
-    PrintProgramFigures(executable);
+    PrintProgramFigures(driver::WindowsPath(VELMORA_EXE));
     for (const std::string& name : { kDatabase, kListener }) {
         driver::StopServiceByName(name);
         driver::WaitForServiceState(name, SERVICE_STOPPED, 20000);

@@ -1,4 +1,5 @@
 #include "ProgramSession.h"
+#include "HostPath.h"
 #include "Polling.h"
 #include "WindowDriver.h"
 
@@ -6,14 +7,6 @@ namespace {
 
 constexpr const char* kBranch = "Software\\Orvik Velmora";
 constexpr const char* kSection = "Software\\Orvik Velmora\\Velmora\\Config";
-
-std::string WindowsPath(std::string unixPath)
-{
-    for (char& c : unixPath)
-        if (c == '/')
-            c = '\\';
-    return "Z:" + unixPath;
-}
 
 void WriteValue(const char* entry, DWORD type, const void* data, DWORD size)
 {
@@ -80,7 +73,7 @@ bool ProgramSession::SectionExists()
 
 std::string ProgramSession::ExecutablePath()
 {
-    return WindowsPath(VELMORA_EXE);
+    return driver::WindowsPath(VELMORA_EXE);
 }
 
 bool ProgramSession::Start()
