@@ -1,11 +1,12 @@
 #include "ProgramFigures.h"
 #include "Polling.h"
+#include "ProcessFigures.h"
+#include "SoakProtocol.h"
 #include "TrayDriver.h"
 #include "WindowDriver.h"
-#include <windows.h>
-#include <psapi.h>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -13,25 +14,20 @@ namespace {
 constexpr int kStarts = 5;
 constexpr UINT kIconId = 104;
 constexpr DWORD kIdleSeconds = 60;
+constexpr int kLongRunRefreshes = 10000;
+constexpr UINT kLongRunTimeoutMs = 1800000;
 
-struct StartFigures {
-    double milliseconds;
-    SIZE_T workingSet;
+struct RunningProgram {
+    HWND window;
+    HANDLE process;
+    DWORD processId;
 };
 
-ULONGLONG CpuTime100ns(HANDLE process)
-{
-    FILETIME created{};
-    FILETIME exited{};
-    FILETIME kernel{};
-    FILETIME user{};
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    const auto value = [](const FILETIME& time) { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
-    return value(kernel) + value(user);
-}
+using WhileRunning = std::function<void(const RunningProgram&)>;
 
-// Measures one start; with idleSeconds, also the CPU time the running program then uses.
-bool Measure(const std::string& executable, StartFigures& figures, DWORD idleSeconds = 0)
+// Starts the program, returns the time until its icon is added and its window shown, and runs
+// whileRunning before it ends the program; a negative time when it did not come up.
+double MeasureStart(const std::string& executable, const WhileRunning& whileRunning)
 {
     std::string commandLine = "\"" + executable + "\"";
     STARTUPINFOA startup{};
@@ -39,63 +35,74 @@ bool Measure(const std::string& executable, StartFigures& figures, DWORD idleSec
     PROCESS_INFORMATION process{};
     const ULONGLONG started = GetTickCount64();
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
+        return -1;
     HWND window = nullptr;
     const bool up = driver::PollUntil([&] {
         window = window ? window : driver::FindMainWindow("Velmora", 0, process.dwProcessId);
         return window && IsWindowVisible(window) && driver::IconRegistered(window, kIconId);
     }, 20000);
-    figures.milliseconds = static_cast<double>(GetTickCount64() - started);
-    PROCESS_MEMORY_COUNTERS memory{};
-    memory.cb = sizeof(memory);
-    K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof(memory));
-    figures.workingSet = memory.WorkingSetSize;
-    if (up && idleSeconds) {
-        const ULONGLONG before = CpuTime100ns(process.hProcess);
-        Sleep(idleSeconds * 1000);
-        const double busy = static_cast<double>(CpuTime100ns(process.hProcess) - before) / 1e7;
-        // Wine reports a process's CPU times to the process itself only; zero here proves nothing.
-        if (busy == 0.0)
-            std::printf("| CPU time over %lu s of refreshing | not measured: Wine gave this process no CPU times "
-                        "of another |\n",
-                        static_cast<unsigned long>(idleSeconds));
-        else
-            std::printf("| CPU time over %lu s of refreshing every 1.5 s, two running services (the Wine server's "
-                    "and the service manager's share not included) | %.3f s = %.3f %% of one core |\n",
-                    static_cast<unsigned long>(idleSeconds), busy, busy * 100.0 / idleSeconds);
-    }
+    const double milliseconds = static_cast<double>(GetTickCount64() - started);
+    if (up)
+        whileRunning({ window, process.hProcess, process.dwProcessId });
     if (window)
         driver::PostCommand(window, IDCANCEL);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return up;
+    return up ? milliseconds : -1;
+}
+
+void PrintMemoryAndHandles(const RunningProgram& program, const char* when)
+{
+    std::printf("| Working set %s | %lu KB |\n", when,
+                static_cast<unsigned long>(driver::WorkingSetBytes(program.process) / 1024));
+    std::printf("| Kernel handles %s | %ld |\n", when, driver::KernelHandleCount(program.processId));
+}
+
+LRESULT AskSoakBuild(const RunningProgram& program, soak::Request request, LPARAM cycles = 0)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(program.window, RegisterWindowMessageA(soak::kMessageName), request, cycles, SMTO_NORMAL,
+                        kLongRunTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+// The soak build is the program as shipped plus a way to read its own CPU time, which Wine
+// gives to no other process, and to drive refreshes faster than the timer does.
+void MeasureLongRun(const RunningProgram& program)
+{
+    PrintMemoryAndHandles(program, "after start-up");
+    const LRESULT before = AskSoakBuild(program, soak::CPU_MILLISECONDS);
+    Sleep(kIdleSeconds * 1000);
+    const double busy = static_cast<double>(AskSoakBuild(program, soak::CPU_MILLISECONDS) - before) / 1000;
+    std::printf("| CPU time over %lu s of refreshing every 1.5 s, two running services (the Wine server's and the "
+                "service manager's share not included) | %.3f s = %.3f %% of one core |\n",
+                static_cast<unsigned long>(kIdleSeconds), busy, busy * 100.0 / kIdleSeconds);
+    AskSoakBuild(program, soak::REFRESH, kLongRunRefreshes);
+    PrintMemoryAndHandles(program, "after 10,000 more refreshes");
 }
 
 } // namespace
 
-void PrintProgramFigures(const std::string& executable)
+void PrintProgramFigures(const std::string& executable, const std::string& soakExecutable)
 {
     WIN32_FILE_ATTRIBUTE_DATA file{};
     if (GetFileAttributesExA(executable.c_str(), GetFileExInfoStandard, &file))
         std::printf("| Size of Velmora.exe | %lu KB |\n", static_cast<unsigned long>(file.nFileSizeLow / 1024));
     std::vector<double> times;
-    SIZE_T workingSet = 0;
     for (int start = 0; start < kStarts; ++start) {
-        StartFigures figures{};
-        if (!Measure(executable, figures)) {
+        const double milliseconds = MeasureStart(executable, [](const RunningProgram&) {});
+        if (milliseconds < 0) {
             std::printf("| Start-up | the window or the icon did not appear |\n");
             return;
         }
-        times.push_back(figures.milliseconds);
-        workingSet = figures.workingSet;
+        times.push_back(milliseconds);
     }
     // The polling interval of the driver bounds the resolution of this figure.
     std::sort(times.begin(), times.end());
     std::printf("| Process start to tray icon added and window shown (median of %d, +-%lu ms) | %.0f ms |\n", kStarts,
                 static_cast<unsigned long>(driver::kPollIntervalMs), times[times.size() / 2]);
-    std::printf("| Working set after start-up | %lu KB |\n", static_cast<unsigned long>(workingSet / 1024));
-    StartFigures idle{};
-    Measure(executable, idle, kIdleSeconds);
+    if (MeasureStart(soakExecutable, MeasureLongRun) < 0)
+        std::printf("| Long run | the soak build did not come up |\n");
 }

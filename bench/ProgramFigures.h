@@ -1,6 +1,6 @@
 #pragma once
 #include <string>
 
-// Prints the table rows measured on the real program: its size, how long it takes from the
-// process start to its tray icon and window, and its working set after start-up.
-void PrintProgramFigures(const std::string& executable);
+// Figures of the real program in its own process: size, start-up time, and, from the soak
+// build of it, memory, kernel handles and CPU time over a long run.
+void PrintProgramFigures(const std::string& executable, const std::string& soakExecutable);

@@ -4,9 +4,10 @@
 #include "MonitorDlg.h"
 #include "ProgramFigures.h"
 #include "ServiceDriver.h"
+#include "SettingsDialogBench.h"
 #include "Settings.h"
+#include "Timing.h"
 #include "WinApp.h"
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,32 +19,6 @@ const std::string kDatabase = "VelmoraBenchDb" + std::to_string(GetCurrentProces
 const std::string kListener = "VelmoraBenchTns" + std::to_string(GetCurrentProcessId());
 constexpr int kCallsPerRound = 20;
 constexpr int kRounds = 9;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Time of one call in microseconds, over one round.
-template <typename Call>
-double RoundMicroseconds(Call call)
-{
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < kCallsPerRound; ++i)
-        call();
-    QueryPerformanceCounter(&end);
-    return Seconds(start, end) * 1e6 / kCallsPerRound;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::string ReadSetting(const char* entry)
 {
@@ -128,11 +103,11 @@ int main()
     std::vector<double> refreshRounds;
     std::vector<double> bareRounds;
     for (int round = 0; round < kRounds; ++round) {
-        refreshRounds.push_back(RoundMicroseconds([&] { dlg.RefreshStatus(); }));
-        bareRounds.push_back(RoundMicroseconds([&] { BareRefresh(dlg, manager, icon); }));
+        refreshRounds.push_back(bench::Microseconds([&] { dlg.RefreshStatus(); }, kCallsPerRound));
+        bareRounds.push_back(bench::Microseconds([&] { BareRefresh(dlg, manager, icon); }, kCallsPerRound));
     }
-    const double refresh = Median(refreshRounds);
-    const double bare = Median(bareRounds);
+    const double refresh = bench::Median(refreshRounds);
+    const double bare = bench::Median(bareRounds);
     std::printf("| Figure | Value |\n|---|---|\n");
     std::printf("| One RefreshStatus, both services running | %.1f us |\n", refresh);
     std::printf("| The bare platform calls for the same result | %.1f us |\n", bare);
@@ -140,7 +115,9 @@ int main()
 
     CloseServiceHandle(manager);
     dlg.DestroyWindow();
-    PrintProgramFigures(driver::WindowsPath(VELMORA_EXE));
+    PrintProgramFigures(driver::WindowsPath(VELMORA_EXE), driver::WindowsPath(VELMORA_SOAK_EXE));
+    std::printf("\n");
+    PrintSettingsDialogFigures();
     for (const std::string& name : { kDatabase, kListener }) {
         driver::StopServiceByName(name);
         driver::WaitForServiceState(name, SERVICE_STOPPED, 20000);

@@ -1,5 +1,7 @@
 #pragma once
 // Move-only owners of Win32 handles: each kind names its invalid value and how it is released.
+// Each kind counts the handles its owners took and have not closed yet, so a long run can show
+// that none is lost; icons and other shared resources are never owned and never counted.
 #include <utility>
 
 template <typename Traits>
@@ -8,27 +10,43 @@ public:
     using Handle = typename Traits::Handle;
 
     HandleOwner() = default;
-    explicit HandleOwner(Handle handle) : m_handle(handle) {}
+    explicit HandleOwner(Handle handle) : m_handle(handle) { Count(handle, +1); }
     HandleOwner(const HandleOwner&) = delete;
     HandleOwner& operator=(const HandleOwner&) = delete;
     HandleOwner(HandleOwner&& other) noexcept : m_handle(other.release()) {}
     HandleOwner& operator=(HandleOwner&& other) noexcept
     {
-        reset(other.release());
+        if (this != &other) {
+            reset();
+            m_handle = other.release();
+        }
         return *this;
     }
     ~HandleOwner() { reset(); }
 
     Handle get() const { return m_handle; }
     explicit operator bool() const { return m_handle != Traits::invalid(); }
+    // The handle leaves the owner still open, so it stays counted.
     Handle release() { return std::exchange(m_handle, Traits::invalid()); }
     void reset(Handle handle = Traits::invalid())
     {
         const Handle old = std::exchange(m_handle, handle);
-        if (old != Traits::invalid())
+        Count(handle, +1);
+        if (old != Traits::invalid()) {
             Traits::close(old);
+            Count(old, -1);
+        }
     }
 
+    static long LiveCount() { return s_live; }
+
 private:
+    static void Count(Handle handle, long change)
+    {
+        if (handle != Traits::invalid())
+            s_live += change;
+    }
+
+    static inline long s_live = 0;
     Handle m_handle = Traits::invalid();
 };

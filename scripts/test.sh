@@ -1,10 +1,31 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test under Wine in a fresh prefix.
+# Installs what is missing, builds, and runs every test under Wine. The soak tests run beside
+# the others, each in a prefix of its own: they wait on the service manager almost all of the
+# time, so they cost little CPU, and pinned to one core their wake-ups come quicker.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh
 
-. scripts/wine-env.sh
-wine_env_fresh velmora-test-prefix
-ctest --test-dir build/mingw-i686 --output-on-failure --timeout 300
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+last_core=$(($(nproc) - 1))
+taskset -c "$last_core" ./scripts/ctest-in-prefix.sh velmora-soak-prefix -V -L soak -R Flat \
+    >"$logs/soak" 2>&1 &
+soak=$!
+taskset -c 0 ./scripts/ctest-in-prefix.sh velmora-leak-prefix -V -L soak -R Lost \
+    >"$logs/leaks" 2>&1 &
+leaks=$!
+
+status=0
+./scripts/ctest-in-prefix.sh velmora-test-prefix -LE soak || status=1
+for run in soak leaks; do
+    echo "=== $run: the figures ==="
+    if wait "${!run}"; then
+        grep -E '^[0-9]+: ([0-9]+ refreshes|  )|tests passed' "$logs/$run"
+    else
+        cat "$logs/$run"
+        status=1
+    fi
+done
+exit "$status"

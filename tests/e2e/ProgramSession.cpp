@@ -76,9 +76,9 @@ std::string ProgramSession::ExecutablePath()
     return driver::WindowsPath(VELMORA_EXE);
 }
 
-bool ProgramSession::Start()
+bool ProgramSession::Start(const std::string& executable)
 {
-    std::string commandLine = "\"" + ExecutablePath() + "\"";
+    std::string commandLine = "\"" + executable + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))

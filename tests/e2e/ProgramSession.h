@@ -19,8 +19,8 @@ public:
     static bool SectionExists();
     static std::string ExecutablePath();
 
-    // Starts the program and waits for its window; false when it did not appear.
-    bool Start();
+    // Starts the program (or a test build of it) and waits for its window; false when it did not appear.
+    bool Start(const std::string& executable = ExecutablePath());
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
 

@@ -1,0 +1,92 @@
+// The program as shipped, with a way in for the soak test: refreshes driven directly, faster
+// than any timer, and the counts of what the program's handle owners hold.
+#include "Bitmap.h"
+#include "Menu.h"
+#include "MonitorDlg.h"
+#include "RegistryKey.h"
+#include "ServiceManager.h"
+#include "SoakProtocol.h"
+#include "WinApp.h"
+
+namespace {
+
+constexpr soak::Leak kLeak = static_cast<soak::Leak>(VELMORA_SOAK_LEAK);
+
+LRESULT CpuMilliseconds()
+{
+    FILETIME created{};
+    FILETIME exited{};
+    FILETIME kernel{};
+    FILETIME user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto value = [](const FILETIME& time) {
+        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<LRESULT>((value(kernel) + value(user)) / 10000);
+}
+
+class CSoakMonitorDlg : public CMonitorDlg {
+public:
+    static const UINT WM_SOAK;
+
+    LRESULT OnSoak(WPARAM request, LPARAM cycles)
+    {
+        switch (request) {
+        case soak::REFRESH:
+            for (LPARAM cycle = 0; cycle < cycles; ++cycle) {
+                RefreshStatus();
+                LeakOnce();
+            }
+            return cycles;
+        case soak::LIVE_SERVICE_HANDLES:
+            return ServiceHandle::LiveCount();
+        case soak::LIVE_REGISTRY_KEYS:
+            return RegistryKey::LiveCount();
+        case soak::LIVE_MENUS:
+            return HandleOwner<MenuTraits>::LiveCount();
+        case soak::LIVE_BITMAPS:
+            return HandleOwner<GdiObjectTraits>::LiveCount();
+        case soak::CPU_MILLISECONDS:
+            return CpuMilliseconds();
+        default:
+            return -1;
+        }
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LeakOnce()
+    {
+        if (kLeak == soak::LEAK_REGISTRY_KEY) {
+            HKEY key = nullptr;
+            RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key);
+        } else if (kLeak == soak::LEAK_SERVICE_HANDLE) {
+            ServiceManager::OpenForQuery(m_hSCManager.get(), m_strOracleSrv).release();
+        }
+    }
+};
+
+const UINT CSoakMonitorDlg::WM_SOAK = RegisterWindowMessageA(soak::kMessageName);
+
+BEGIN_MESSAGE_MAP(CSoakMonitorDlg, CMonitorDlg)
+    ON_REGISTERED_MESSAGE(WM_SOAK, OnSoak)
+END_MESSAGE_MAP()
+
+class CSoakApp : public CWinApp {
+public:
+    CSoakApp() : CWinApp("Velmora") {}
+
+    BOOL InitInstance() override
+    {
+        SetRegistryKey("Orvik Velmora");
+        CSoakMonitorDlg dlg;
+        m_pMainWnd = &dlg;
+        dlg.DoModal();
+        return FALSE;
+    }
+};
+
+CSoakApp theApp;
+
+} // namespace
