@@ -10,29 +10,17 @@ RegistryApi& Registry()
 
 namespace {
 
-RegistryKey CreateSubKey(HKEY parent, const char* name)
+// Every access creates the whole path, reads included, so the branch exists after the first run;
+// one call creates every missing key of it, as the settings are read at every refresh.
+RegistryKey OpenSection(const CString& company, const CString& application, const char* section)
 {
+    const CString path = "Software\\" + company + "\\" + application + "\\" + section;
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (Registry().createKey(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+    if (Registry().createKey(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
                              nullptr, &key, &disposition) != ERROR_SUCCESS)
         return RegistryKey();
     return RegistryKey(key);
-}
-
-// Every access creates the whole path, reads included, so the branch exists after the first run.
-RegistryKey OpenSection(const CString& company, const CString& application, const char* section)
-{
-    RegistryKey software = CreateSubKey(HKEY_CURRENT_USER, "Software");
-    if (!software)
-        return software;
-    RegistryKey companyKey = CreateSubKey(software.get(), company);
-    if (!companyKey)
-        return companyKey;
-    RegistryKey applicationKey = CreateSubKey(companyKey.get(), application);
-    if (!applicationKey)
-        return applicationKey;
-    return CreateSubKey(applicationKey.get(), section);
 }
 
 } // namespace

@@ -111,14 +111,27 @@ void CInfoDlg::FillServiceLists()
     AddServices(true);
 }
 
+// Lists of many services are changed in one batch: redrawn after every change, they cost
+// several times the enumeration itself.
 void CInfoDlg::AddServices(bool toListenerList)
 {
-    for (const CString& name : ServiceManager::EnumerateDisplayNames()) {
+    const std::vector<CString> names = ServiceManager::EnumerateDisplayNames();
+    m_cbOracleSrv.SetRedraw(FALSE);
+    m_cbOracleTns.SetRedraw(FALSE);
+    for (const CString& name : names) {
         m_cbOracleSrv.AddString(name);
         if (toListenerList)
             m_cbOracleTns.AddString(name);
         ++m_nServiceCount;
     }
+    EndBatch(m_cbOracleSrv);
+    EndBatch(m_cbOracleTns);
+}
+
+void CInfoDlg::EndBatch(CComboBox& list)
+{
+    list.SetRedraw(TRUE);
+    list.Invalidate();
 }
 
 void CInfoDlg::EnableInfoTextEdit()
@@ -157,8 +170,10 @@ void CInfoDlg::OnEditChangeOracleSrv()
         return;
     m_strInfoText = m_strOracleSrv;
     // Emptied first, so that showing the members cannot complete the typed text from the list.
+    m_cbOracleSrv.SetRedraw(FALSE);
     for (int i = 0; i < m_nServiceCount; ++i)
         m_cbOracleSrv.DeleteString(0);
+    EndBatch(m_cbOracleSrv);
     const DWORD selection = m_cbOracleSrv.GetEditSel();
     UpdateData(FALSE);
     m_cbOracleSrv.SetEditSel(LOWORD(selection), HIWORD(selection));

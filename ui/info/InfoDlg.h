@@ -50,4 +50,5 @@ public:
 private:
     // Adds every service's display name to the database list, and to the listener list too.
     void AddServices(bool toListenerList);
+    static void EndBatch(CComboBox& list);
 };
