@@ -5,13 +5,15 @@ wine_env_start() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES='mscoree,mshtml='
     if [ -z "${DISPLAY:-}" ] || [ "${VELMORA_FORCE_XVFB:-0}" = 1 ]; then
-        local display=90
-        while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-        Xvfb ":${display}" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        # Xvfb picks a free display itself, so prefixes started side by side never share one.
+        local numberfile
+        numberfile=$(mktemp)
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
         VELMORA_XVFB_PID=$!
-        export DISPLAY=":${display}"
         local deadline=$((SECONDS + 20))
-        until [ -e "/tmp/.X11-unix/X${display}" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+        until [ -s "$numberfile" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+        export DISPLAY=":$(tr -dc 0-9 <"$numberfile")"
+        rm -f "$numberfile"
     fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
     # A persistent server keeps services alive and makes every later wine start cheap.
