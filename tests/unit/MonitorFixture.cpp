@@ -1,20 +1,17 @@
 #include "MonitorFixture.h"
+#include "RawSettings.h"
 #include "Settings.h"
-
-namespace {
-constexpr const char* kBranch = "Software\\Orvik Velmora";
-} // namespace
 
 void MonitorFixture::SetUp()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
-    m_app.SetRegistryKey("Orvik Velmora");
+    RawSettings::DeleteBranch();
+    m_app.SetRegistryKey(RawSettings::kCompany);
 }
 
 void MonitorFixture::TearDown()
 {
     CloseWindow();
-    RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+    RawSettings::DeleteBranch();
 }
 
 void MonitorFixture::WriteText(const char* entry, const std::string& value)

@@ -1,5 +1,6 @@
 // The settings store against the real registry of the test prefix.
-#include "RegistryKey.h"
+#include "RawSettings.h"
+#include "RegistryApi.h"
 #include "Settings.h"
 #include "WinApp.h"
 #include <gtest/gtest.h>
@@ -7,42 +8,48 @@
 
 namespace {
 
-constexpr const char* kCompany = "Orvik Velmora";
+using RawSettings::kCompany;
 
 LONG WINAPI RefuseKey(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)
 {
     return ERROR_ACCESS_DENIED;
 }
 
+// Defaults that no caller passes: a read that falls back to its default shows it.
+constexpr int kDefaultNumber = 7;
+constexpr const char* kDefaultText = "<default>";
+
 class ProfileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DeleteBranch();
+        RawSettings::DeleteBranch();
         m_app.SetRegistryKey(kCompany);
     }
-    void TearDown() override { DeleteBranch(); }
+    void TearDown() override { RawSettings::DeleteBranch(); }
 
-    static std::string SectionPath(const char* appName)
+    // What the program's read gives, a switch as its number.
+    std::string Read(const Setting& setting) const
     {
-        return std::string("Software\\") + kCompany + "\\" + appName + "\\" + Settings::kSection;
+        if (setting.isSwitch)
+            return std::to_string(m_app.GetProfileInt(Settings::kSection, setting.name, kDefaultNumber));
+        return m_app.GetProfileString(Settings::kSection, setting.name, kDefaultText).str();
     }
-    static void DeleteBranch() { RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kCompany).c_str()); }
-
-    static RegistryKey OpenSection(const char* appName)
+    static std::string DefaultOf(const Setting& setting)
     {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-            return RegistryKey();
-        return RegistryKey(key);
+        return setting.isSwitch ? std::to_string(kDefaultNumber) : kDefaultText;
     }
-    static void StoreRaw(const char* entry, DWORD type, const void* data, DWORD size)
+    // A value of its proper type in every setting, each a different one, as the program reads it.
+    static std::string DistinctValue(const Setting& setting)
     {
-        HKEY raw = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath("Velmora").c_str(), 0, nullptr, 0,
-                                                 KEY_ALL_ACCESS, nullptr, &raw, nullptr));
-        const RegistryKey key(raw);
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.get(), entry, 0, type, static_cast<const BYTE*>(data), size));
+        const auto index = &setting - RawSettings::kAll;
+        return setting.isSwitch ? std::to_string(10 + index) : std::string("Wert ") + setting.name;
+    }
+    static void StoreDistinctValues()
+    {
+        for (const Setting& setting : RawSettings::kAll)
+            RawSettings::Store(setting.name, setting.isSwitch ? RawSettings::Number(std::stoul(DistinctValue(setting)))
+                                                             : RawSettings::Text(DistinctValue(setting)));
     }
 
     CWinApp m_app{ "Velmora" };
@@ -50,81 +57,75 @@ protected:
 
 TEST_F(ProfileTest, FirstRunReadsEveryDefaultAndLeavesTheKeyPathCreated)
 {
-    using namespace Settings;
-    EXPECT_FALSE(OpenSection("Velmora"));
-    EXPECT_EQ(CString(""), m_app.GetProfileString(kSection, kOracleSrv, ""));
-    EXPECT_EQ(CString(""), m_app.GetProfileString(kSection, kOracleTns, ""));
-    EXPECT_EQ(CString(""), m_app.GetProfileString(kSection, kInfoText, ""));
-    for (const char* key : { kParamStop, kParamStart, kParamEnde, kParamAsk, kParamMin })
-        EXPECT_EQ(0u, m_app.GetProfileInt(kSection, key, 0)) << key;
-    EXPECT_TRUE(OpenSection("Velmora"));
+    EXPECT_FALSE(RawSettings::SectionExists("Velmora"));
+    for (const Setting& setting : RawSettings::kAll)
+        EXPECT_EQ(DefaultOf(setting), Read(setting)) << setting.name;
+    EXPECT_TRUE(RawSettings::SectionExists("Velmora"));
 }
 
 TEST_F(ProfileTest, WritesLandAsDwordAndStringUnderTheExactPath)
 {
     m_app.WriteProfileInt("Config", "ParamAsk", 1);
     m_app.WriteProfileString("Config", "OracleSrv", "OracleServiceORCL");
-
-    const RegistryKey key = OpenSection("Velmora");
-    ASSERT_TRUE(key);
-    DWORD type = 0, value = 0, size = sizeof(value);
-    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key.get(), "ParamAsk", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ(1u, value);
-    char text[64] = {};
-    size = sizeof(text);
-    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key.get(), "OracleSrv", nullptr, &type, reinterpret_cast<BYTE*>(text), &size));
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_STREQ("OracleServiceORCL", text);
+    EXPECT_EQ(RawSettings::Number(1), RawSettings::Read("ParamAsk"));
+    EXPECT_EQ(RawSettings::Text("OracleServiceORCL"), RawSettings::Read("OracleSrv"));
     EXPECT_EQ(CString("OracleServiceORCL"), m_app.GetProfileString("Config", "OracleSrv", ""));
 }
 
-TEST_F(ProfileTest, ValuesOfTheWrongTypeReadAsTheDefault)
+TEST_F(ProfileTest, AStoredValueReadsWithinItsDataAndLeavesTheOtherSettingsAlone)
 {
-    StoreRaw("ParamStop", REG_SZ, "1", 2);
+    const std::string big(100 * 1024, 'x');
+    std::string high;
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        high += static_cast<char>(byte);
     const DWORD one = 1;
-    StoreRaw("OracleSrv", REG_DWORD, &one, sizeof(one));
-    StoreRaw("OracleTns", REG_BINARY, "abc", 3);
-    EXPECT_EQ(0u, m_app.GetProfileInt("Config", "ParamStop", 0));
-    EXPECT_EQ(CString(""), m_app.GetProfileString("Config", "OracleSrv", ""));
-    EXPECT_EQ(CString(""), m_app.GetProfileString("Config", "OracleTns", ""));
+    const std::string oneAsBytes(reinterpret_cast<const char*>(&one), sizeof(one));
+    struct Row {
+        const char* entry;
+        RawValue stored;
+        const char* expected; // nullptr: the caller's default
+    };
+    const Row rows[] = {
+        // A switch holds only a four-byte REG_DWORD; anything else reads as the caller's default.
+        { "ParamStop", { REG_SZ, std::string("1\0", 2) }, nullptr },
+        { "ParamStart", { REG_BINARY, oneAsBytes }, nullptr },
+        { "ParamEnde", { REG_QWORD, oneAsBytes + std::string(4, '\0') }, nullptr },
+        { "ParamAsk", { REG_DWORD, oneAsBytes.substr(0, 2) }, nullptr },
+        { "ParamMin", { REG_DWORD, oneAsBytes + oneAsBytes }, nullptr },
+        { "ParamMin", RawSettings::Number(2), "2" },
+        { "ParamStart", RawSettings::Number(0xFFFFFFFF), "4294967295" },
+        // A name holds only a REG_SZ, read up to its first zero or the end of its data.
+        { "OracleSrv", { REG_DWORD, oneAsBytes }, nullptr },
+        { "OracleTns", { REG_BINARY, "abc" }, nullptr },
+        { "OracleSrv", { REG_EXPAND_SZ, std::string("abc\0", 4) }, nullptr },
+        { "InfoText", { REG_MULTI_SZ, std::string("a\0b\0\0", 5) }, nullptr },
+        { "InfoText", { REG_SZ, "abc" }, "abc" },
+        { "OracleTns", { REG_SZ, std::string("ab\0cd", 6) }, "ab" },
+        { "InfoText", { REG_SZ, "" }, "" },
+        { "InfoText", RawSettings::Text(big), big.c_str() },
+        { "OracleSrv", RawSettings::Text(big), big.c_str() },
+        // Bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) among the others.
+        { "InfoText", RawSettings::Text(high), high.c_str() },
+        { "OracleSrv", RawSettings::Text("\\\\.\\Oracle Dienst\\ "), "\\\\.\\Oracle Dienst\\ " },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.entry << ", " << row.stored);
+        StoreDistinctValues();
+        RawSettings::Store(row.entry, row.stored);
+        for (const Setting& setting : RawSettings::kAll) {
+            const bool isRow = std::string(setting.name) == row.entry;
+            const std::string expected = !isRow ? DistinctValue(setting) : row.expected ? row.expected : DefaultOf(setting);
+            EXPECT_EQ(expected, Read(setting)) << setting.name;
+        }
+    }
 }
 
-TEST_F(ProfileTest, SwitchesHoldingOtherValuesThanOneReadBackAsStored)
+TEST_F(ProfileTest, TextKeepsItsWindows1252BytesThroughTheStoreAndAWindow)
 {
-    m_app.WriteProfileInt("Config", "ParamMin", 2);
-    m_app.WriteProfileInt("Config", "ParamStart", -1);
-    EXPECT_EQ(2u, m_app.GetProfileInt("Config", "ParamMin", 0));
-    EXPECT_NE(1u, m_app.GetProfileInt("Config", "ParamStart", 0));
-}
-
-TEST_F(ProfileTest, AHundredKilobyteStringComesBackWhole)
-{
-    std::string text(100 * 1024, 'x');
-    text[0] = 'A';
-    text.back() = 'Z';
-    m_app.WriteProfileString("Config", "InfoText", text.c_str());
-    EXPECT_EQ(text, m_app.GetProfileString("Config", "InfoText", "").str());
-}
-
-TEST_F(ProfileTest, AStringWithoutTerminatingZeroIsReadToItsEndAndNoFurther)
-{
-    StoreRaw("InfoText", REG_SZ, "abcdef", 3);
-    EXPECT_EQ(CString("abc"), m_app.GetProfileString("Config", "InfoText", ""));
-    StoreRaw("OracleTns", REG_SZ, "ab\0cd", 6);
-    EXPECT_EQ(CString("ab"), m_app.GetProfileString("Config", "OracleTns", ""));
-}
-
-TEST_F(ProfileTest, GermanTextKeepsItsWindows1252Bytes)
-{
-    const char* text = "Rückfrage vor Programmende";
+    const char text[] = "Rückfrage \x81\x8D\x8F\x90\x9D Ende";
     ASSERT_EQ(static_cast<char>(0xFC), text[1]);
     m_app.WriteProfileString("Config", "InfoText", text);
-    const RegistryKey key = OpenSection("Velmora");
-    char raw[64] = {};
-    DWORD size = sizeof(raw);
-    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExA(key.get(), "InfoText", nullptr, nullptr, reinterpret_cast<BYTE*>(raw), &size));
-    EXPECT_STREQ(text, raw);
+    EXPECT_EQ(RawSettings::Text(text), RawSettings::Read("InfoText"));
     const CString back = m_app.GetProfileString("Config", "InfoText", "");
     EXPECT_STREQ(text, back);
 
@@ -137,13 +138,6 @@ TEST_F(ProfileTest, GermanTextKeepsItsWindows1252Bytes)
     EXPECT_STREQ(text, shown);
 }
 
-TEST_F(ProfileTest, BytesOutsideWindows1252PassThroughUnchanged)
-{
-    const char text[] = { 'a', static_cast<char>(0x81), static_cast<char>(0x8D), static_cast<char>(0x9D), 'z', 0 };
-    m_app.WriteProfileString("Config", "InfoText", text);
-    EXPECT_STREQ(text, m_app.GetProfileString("Config", "InfoText", ""));
-}
-
 TEST_F(ProfileTest, AnotherApplicationNameUsesItsOwnBranch)
 {
     m_app.WriteProfileString("Config", "OracleSrv", "A");
@@ -152,18 +146,23 @@ TEST_F(ProfileTest, AnotherApplicationNameUsesItsOwnBranch)
     EXPECT_EQ(CString(""), other.GetProfileString("Config", "OracleSrv", ""));
     other.WriteProfileString("Config", "OracleSrv", "B");
     EXPECT_EQ(CString("A"), m_app.GetProfileString("Config", "OracleSrv", ""));
-    EXPECT_TRUE(OpenSection("VelmoraCopy"));
+    EXPECT_TRUE(RawSettings::SectionExists("VelmoraCopy"));
 }
 
-TEST_F(ProfileTest, AFailingKeyGivesDefaultsAndWritesNothing)
+TEST_F(ProfileTest, AKeyThatCannotBeOpenedGivesEveryDefaultAndWritesNothing)
 {
+    StoreDistinctValues();
     RegistryApi saved = Registry();
     Registry().createKey = &RefuseKey;
-    EXPECT_FALSE(m_app.WriteProfileString("Config", "OracleSrv", "X"));
-    EXPECT_EQ(CString(""), m_app.GetProfileString("Config", "OracleSrv", ""));
-    EXPECT_EQ(0u, m_app.GetProfileInt("Config", "ParamAsk", 0));
+    for (const Setting& setting : RawSettings::kAll) {
+        EXPECT_EQ(DefaultOf(setting), Read(setting)) << setting.name;
+        EXPECT_FALSE(setting.isSwitch ? m_app.WriteProfileInt("Config", setting.name, 1)
+                                      : m_app.WriteProfileString("Config", setting.name, "X"))
+            << setting.name;
+    }
     Registry() = saved;
-    EXPECT_EQ(CString(""), m_app.GetProfileString("Config", "OracleSrv", ""));
+    for (const Setting& setting : RawSettings::kAll)
+        EXPECT_EQ(DistinctValue(setting), Read(setting)) << setting.name;
 }
 
 } // namespace

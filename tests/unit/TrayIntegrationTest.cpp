@@ -36,24 +36,27 @@ TEST_F(TrayIntegrationTest, RefusedIconEndsTheModalRunAtOnceWithoutWindowOrMessa
 TEST_F(TrayIntegrationTest, TooltipRules)
 {
     struct Row {
-        const char* infoText;
-        const char* database;
-        const char* tooltip;
+        std::string infoText;
+        std::string database;
+        std::string tooltip;
     };
+    const std::string big(100 * 1024, 'x');
     const Row rows[] = {
         { "", "", "Kein Service eingetragen" },
         { "", "OracleServiceXE", "OracleServiceXE" },
         { "Meine Datenbank", "OracleServiceXE", "Meine Datenbank" },
         { "   ", "OracleServiceXE", "   " },
         { "", "  ", "  " },
+        { "A" + big, "OracleServiceXE", "A" + big },
+        { "", "D" + big, "D" + big },
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "'" << row.infoText << "', '" << row.database << "'");
+        SCOPED_TRACE(testing::Message() << "'" << row.infoText.substr(0, 20) << "', '" << row.database.substr(0, 20) << "'");
         WriteText(Settings::kInfoText, row.infoText);
         WriteText(Settings::kOracleSrv, row.database);
         OpenWindow();
         EXPECT_EQ(row.tooltip, std::string(m_dlg->GetTooltipText()));
-        EXPECT_EQ(row.tooltip, m_shell.calls.back().tooltip);
+        EXPECT_EQ(row.tooltip.substr(0, 63), m_shell.calls.back().tooltip) << "the shell's record holds 63 characters";
         CloseWindow();
     }
 }
