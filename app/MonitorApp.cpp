@@ -11,9 +11,11 @@ BOOL CMonitorApp::InitInstance()
     SetRegistryKey("Orvik Velmora");
     {
         CMonitorDlg dlg;
+        // cppcheck-suppress danglingLifetime ; cleared below, before the window object goes
         m_pMainWnd = &dlg;
         dlg.DoModal();
     }
+    m_pMainWnd = nullptr;
     // The dialog was the whole program; there is no message loop of the application's own.
     return FALSE;
 }

@@ -16,6 +16,7 @@ CTime::CTime(int year, int month, int day, int hour, int minute, int second)
     local.tm_min = minute;
     local.tm_sec = second;
     local.tm_isdst = -1;
+    // cppcheck-suppress useInitializationList ; the broken-down time is filled in first
     m_time = std::mktime(&local);
 }
 

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the demo and the tests need; a no-op when they are present.
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 xvfb xauth imagemagick)
+packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 xvfb xauth imagemagick cppcheck)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh
+./scripts/static-checks.sh
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT

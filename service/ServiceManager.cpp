@@ -38,11 +38,11 @@ ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
         return service;
     const DWORD error = GetLastError();
     if (error != ERROR_SERVICE_DOES_NOT_EXIST && error != ERROR_INVALID_NAME)
-        return service;
+        return ServiceHandle();
     const CString keyName = KeyNameOf(manager, name);
     if (keyName.IsEmpty()) {
         SetLastError(error);
-        return service;
+        return ServiceHandle();
     }
     return ServiceHandle(ServiceControl().openService(manager, keyName, access));
 }

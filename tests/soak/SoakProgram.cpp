@@ -80,9 +80,13 @@ public:
     BOOL InitInstance() override
     {
         SetRegistryKey("Orvik Velmora");
-        CSoakMonitorDlg dlg;
-        m_pMainWnd = &dlg;
-        dlg.DoModal();
+        {
+            CSoakMonitorDlg dlg;
+            // cppcheck-suppress danglingLifetime ; cleared below, before the window object goes
+            m_pMainWnd = &dlg;
+            dlg.DoModal();
+        }
+        m_pMainWnd = nullptr;
         return FALSE;
     }
 };

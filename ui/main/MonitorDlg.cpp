@@ -37,6 +37,7 @@ END_MESSAGE_MAP()
 
 CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(IDD, parent)
 {
+    // cppcheck-suppress useInitializationList ; the steps of the construction keep their order
     m_hIcon = AfxGetApp()->LoadIcon(kIconApplication);
     m_hSCManager = ServiceManager::OpenWindowConnection();
     m_bmpRestore.LoadBitmap(139);
