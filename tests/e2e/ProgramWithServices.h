@@ -4,6 +4,7 @@
 #include "ServiceDriver.h"
 #include "WindowDriver.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,10 @@ protected:
     // A name of its own for each test, so no service of an earlier test is still being deleted.
     std::string ServiceName(const std::string& role) const
     {
-        return "Velmora" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + role;
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        // A parameterised test's name holds a slash, which no service name may.
+        std::replace(test.begin(), test.end(), '/', '_');
+        return "Velmora" + test + role;
     }
 
     std::string AddService(const std::string& role, const std::string& standinArgs)
