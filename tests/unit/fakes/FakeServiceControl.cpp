@@ -8,17 +8,22 @@ struct FakeServiceCalls {
 
     static SC_HANDLE WINAPI OpenManager(LPCSTR, LPCSTR, DWORD access)
     {
-        Fake().managerAccess = access;
-        if (Fake().managerFails) {
+        Fake().opens.push_back({ "", access, 0 });
+        if (Fake().managerFails || (Fake().deniedManagerAccess & access)) {
             SetLastError(ERROR_ACCESS_DENIED);
             return nullptr;
         }
-        return Fake().NewHandle("", access);
+        return Fake().NewHandle("");
     }
 
-    static SC_HANDLE WINAPI OpenService(SC_HANDLE, LPCSTR name, DWORD access)
+    static SC_HANDLE WINAPI OpenService(SC_HANDLE manager, LPCSTR name, DWORD access)
     {
         Fake().calls.push_back("open " + std::string(name) + " " + std::to_string(access));
+        Fake().opens.push_back({ name, access, 0 });
+        if (const DWORD error = Fake().Use(manager, SC_MANAGER_CONNECT)) {
+            SetLastError(error);
+            return nullptr;
+        }
         const auto found = Fake().m_services.find(name);
         if (found == Fake().m_services.end()) {
             SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
@@ -32,11 +37,15 @@ struct FakeServiceCalls {
             SetLastError(ERROR_ACCESS_DENIED);
             return nullptr;
         }
-        return Fake().NewHandle(name, access);
+        return Fake().NewHandle(name);
     }
 
-    static BOOL WINAPI KeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD size)
+    static BOOL WINAPI KeyNameOf(SC_HANDLE manager, LPCSTR displayName, LPSTR keyName, LPDWORD size)
     {
+        if (const DWORD error = Fake().Use(manager, SC_MANAGER_CONNECT)) {
+            SetLastError(error);
+            return FALSE;
+        }
         for (const auto& [name, service] : Fake().m_services) {
             if (service.displayName != displayName)
                 continue;
@@ -109,9 +118,13 @@ struct FakeServiceCalls {
         return TRUE;
     }
 
-    static BOOL WINAPI EnumServices(SC_HANDLE, DWORD, DWORD, LPENUM_SERVICE_STATUSA entries, DWORD size,
+    static BOOL WINAPI EnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STATUSA entries, DWORD size,
                                     LPDWORD needed, LPDWORD returned, LPDWORD)
     {
+        if (const DWORD error = Fake().Use(manager, SC_MANAGER_ENUMERATE_SERVICE)) {
+            SetLastError(error);
+            return FALSE;
+        }
         // Records first, display names packed behind them, as the real manager lays them out.
         const auto& services = Fake().m_services;
         const auto shown = [](const std::string& name, const FakeService& service) {
@@ -154,7 +167,7 @@ struct FakeServiceCalls {
         }
         Fake().calls.push_back("close " + found->second);
         Fake().m_handles.erase(found);
-        Fake().m_access.erase(handle);
+        Fake().m_openOf.erase(handle);
         --Fake().openHandles;
         return TRUE;
     }
@@ -180,27 +193,33 @@ FakeServiceControl::~FakeServiceControl()
     current = nullptr;
 }
 
-SC_HANDLE FakeServiceControl::NewHandle(const std::string& name, DWORD access)
+SC_HANDLE FakeServiceControl::NewHandle(const std::string& name)
 {
     const auto handle = reinterpret_cast<SC_HANDLE>(m_nextHandle++);
     m_handles[handle] = name;
-    m_access[handle] = access;
+    m_openOf[handle] = opens.size() - 1;
     ++openHandles;
     return handle;
 }
 
+DWORD FakeServiceControl::Use(SC_HANDLE handle, DWORD right)
+{
+    const auto found = m_openOf.find(handle);
+    if (found == m_openOf.end())
+        return ERROR_INVALID_HANDLE;
+    FakeOpen& open = opens[found->second];
+    open.needed |= right;
+    // Every connection to the manager may connect, whatever it asked for.
+    const DWORD granted = open.target.empty() ? open.asked | SC_MANAGER_CONNECT : open.asked;
+    return (granted & right) == right ? 0 : ERROR_ACCESS_DENIED;
+}
+
 FakeService* FakeServiceControl::Find(SC_HANDLE handle, DWORD neededAccess, DWORD& error)
 {
-    const auto found = m_handles.find(handle);
-    if (found == m_handles.end()) {
-        error = ERROR_INVALID_HANDLE;
+    error = Use(handle, neededAccess);
+    if (error)
         return nullptr;
-    }
-    if (!(m_access[handle] & neededAccess)) {
-        error = ERROR_ACCESS_DENIED;
-        return nullptr;
-    }
-    const auto service = m_services.find(found->second);
+    const auto service = m_services.find(m_handles[handle]);
     if (service == m_services.end()) {
         error = ERROR_INVALID_HANDLE;
         return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // A scripted Service Control Manager in place of the real one: services whose state the test
-// sets, opens and queries that fail on demand, and a count of the handles still open.
+// sets, opens and queries that fail on demand, the rights every open asked for and its calls
+// needed, and a count of the handles still open.
 #include "ServiceControlApi.h"
 #include <map>
 #include <string>
@@ -18,6 +19,13 @@ struct FakeService {
     bool stopFillsNoStatus = false; // ControlService fails without filling in a state
 };
 
+// One open, refused or not: the manager's connection has an empty target.
+struct FakeOpen {
+    std::string target;
+    DWORD asked;
+    DWORD needed; // the rights the calls on the handle needed, granted or not
+};
+
 class FakeServiceControl {
 public:
     FakeServiceControl();
@@ -29,9 +37,10 @@ public:
     void Remove(const std::string& name) { m_services.erase(name); }
 
     bool managerFails = false;
+    DWORD deniedManagerAccess = 0; // a manager open asking for any of these rights is refused
     // The second enumeration finds this many more services than the probe did, and says so.
     int servicesAddedAfterProbe = 0;
-    DWORD managerAccess = 0;
+    std::vector<FakeOpen> opens;
     std::vector<std::string> calls; // "open <name> <access>", "start <name>", "stop <name>", "close <name>"
     int openHandles = 0;
     int startRequests = 0;
@@ -44,9 +53,11 @@ private:
     ServiceControlApi m_saved;
     std::map<std::string, FakeService> m_services;
     std::map<SC_HANDLE, std::string> m_handles; // service handles; the manager maps to ""
-    std::map<SC_HANDLE, DWORD> m_access;
+    std::map<SC_HANDLE, size_t> m_openOf;       // index into opens
     UINT_PTR m_nextHandle = 0x1000;
 
-    SC_HANDLE NewHandle(const std::string& name, DWORD access);
+    SC_HANDLE NewHandle(const std::string& name);
+    // Notes the right as needed; ERROR_ACCESS_DENIED when the handle was not opened with it.
+    DWORD Use(SC_HANDLE handle, DWORD right);
     FakeService* Find(SC_HANDLE handle, DWORD neededAccess, DWORD& error);
 };
