@@ -7,15 +7,5 @@ END_MESSAGE_MAP()
 
 BOOL CMonitorApp::InitInstance()
 {
-    Enable3dControlsStatic();
-    SetRegistryKey("Orvik Velmora");
-    {
-        CMonitorDlg dlg;
-        // cppcheck-suppress danglingLifetime ; cleared below, before the window object goes
-        m_pMainWnd = &dlg;
-        dlg.DoModal();
-    }
-    m_pMainWnd = nullptr;
-    // The dialog was the whole program; there is no message loop of the application's own.
-    return FALSE;
+    return RunProgram<CMonitorDlg>();
 }

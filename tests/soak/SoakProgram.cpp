@@ -2,11 +2,11 @@
 // than any timer, and the counts of what the program's handle owners hold.
 #include "Bitmap.h"
 #include "Menu.h"
+#include "MonitorApp.h"
 #include "MonitorDlg.h"
 #include "RegistryKey.h"
 #include "ServiceManager.h"
 #include "SoakProtocol.h"
-#include "WinApp.h"
 
 namespace {
 
@@ -73,22 +73,12 @@ BEGIN_MESSAGE_MAP(CSoakMonitorDlg, CMonitorDlg)
     ON_REGISTERED_MESSAGE(WM_SOAK, OnSoak)
 END_MESSAGE_MAP()
 
-class CSoakApp : public CWinApp {
+// The application as shipped, under its own registry branch, with the soak test's window.
+class CSoakApp : public CMonitorApp {
 public:
-    CSoakApp() : CWinApp("Velmora") {}
+    CSoakApp() : CMonitorApp("Velmora") {}
 
-    BOOL InitInstance() override
-    {
-        SetRegistryKey("Orvik Velmora");
-        {
-            CSoakMonitorDlg dlg;
-            // cppcheck-suppress danglingLifetime ; cleared below, before the window object goes
-            m_pMainWnd = &dlg;
-            dlg.DoModal();
-        }
-        m_pMainWnd = nullptr;
-        return FALSE;
-    }
+    BOOL InitInstance() override { return RunProgram<CSoakMonitorDlg>(); }
 };
 
 CSoakApp theApp;
