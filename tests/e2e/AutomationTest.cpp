@@ -7,25 +7,11 @@
 namespace {
 
 constexpr const char* kTwoSeconds = "--start-delay=2000 --stop-delay=2000";
-constexpr const char* kFailedStopQuestion =
-    "Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?";
 constexpr UINT kIconId = 104;
 
 class AutomationTest : public ProgramWithServices {
 protected:
     bool WaitHidden() { return driver::PollUntil([&] { return !IsWindowVisible(m_program.window); }, kWaitMs); }
-
-    HWND WaitQuestion(const std::string& text)
-    {
-        const HWND box = driver::FindMessageBox("Velmora", kWaitMs, m_program.process.dwProcessId);
-        EXPECT_TRUE(box) << "no question " << text;
-        if (box) {
-            EXPECT_EQ(text, driver::MessageBoxText(box));
-        }
-        return box;
-    }
-
-    bool StillRunningAfter(DWORD ms) { return !m_program.WaitForExit(ms); }
 
     // Both services running, then the program started in the tray with ParamEnde on.
     void StartWithStopOnExit(const char* databaseArgs, const char* listenerArgs)
@@ -113,25 +99,6 @@ TEST_F(AutomationTest, StopBeforeExitStopsBothAndEndsByItself)
     EXPECT_TRUE(m_program.WaitForExit(kWaitMs));
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_database));
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_listener));
-}
-
-TEST_F(AutomationTest, ADatabaseThatRefusesToStopAsksOnceAndAgainAtTheNextClose)
-{
-    ASSERT_NO_FATAL_FAILURE(StartWithStopOnExit("--refuse-stop", kTwoSeconds));
-
-    ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));
-    HWND box = WaitQuestion(kFailedStopQuestion);
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(driver::AnswerMessageBox(box, IDNO));
-    ASSERT_TRUE(driver::WaitWindowGone(box, kWaitMs));
-    EXPECT_TRUE(StillRunningAfter(3000));
-    EXPECT_FALSE(driver::FindMessageBox("Velmora", 0, m_program.process.dwProcessId)) << "asked once";
-
-    ASSERT_TRUE(driver::PostCommand(m_program.window, IDCANCEL));
-    box = WaitQuestion(kFailedStopQuestion);
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(driver::AnswerMessageBox(box, IDYES));
-    EXPECT_TRUE(m_program.WaitForExit(kWaitMs));
 }
 
 TEST_F(AutomationTest, ASecondCloseWhileTheStopIsPendingEndsAtOnce)

@@ -5,26 +5,10 @@
 
 namespace {
 
-constexpr const char* kCaption = "Info über Velmora";
 constexpr const char* kSection = "Software\\Orvik Velmora\\Velmora\\Config";
 
 class InfoDialogTest : public ProgramWithServices {
 protected:
-    // The settings dialog once it is shown: before that, it may still be filling its controls.
-    HWND WaitSettings()
-    {
-        const HWND settings = driver::FindMainWindow(kCaption, kWaitMs, m_program.process.dwProcessId);
-        EXPECT_TRUE(settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs));
-        return settings;
-    }
-
-    // Opens the settings from the tray menu, as the user would.
-    HWND OpenSettings()
-    {
-        EXPECT_TRUE(driver::PostCommand(m_program.window, 32776));
-        return WaitSettings();
-    }
-
     static bool StoredNumber(const char* entry, DWORD& value)
     {
         DWORD size = sizeof(value);

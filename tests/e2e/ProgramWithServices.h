@@ -1,5 +1,6 @@
 #pragma once
 // A test of the real program against stand-in services registered for that test alone.
+#include "Polling.h"
 #include "ProgramSession.h"
 #include "ServiceDriver.h"
 #include "WindowDriver.h"
@@ -15,8 +16,9 @@ protected:
     void TearDown() override
     {
         for (const std::string& name : m_services) {
-            driver::StopServiceByName(name);
-            driver::WaitForServiceState(name, SERVICE_STOPPED, kWaitMs);
+            // A refused stop, or a service whose process is gone, has nothing to wait for.
+            if (driver::StopServiceByName(name) || driver::QueryServiceState(name) == SERVICE_STOP_PENDING)
+                driver::WaitForServiceState(name, SERVICE_STOPPED, kWaitMs);
             driver::RemoveService(name);
         }
     }
@@ -50,6 +52,34 @@ protected:
     bool WaitLine(int id, const std::string& text)
     {
         return driver::WaitControlText(m_program.window, id, text, kWaitMs);
+    }
+
+    bool StillRunningAfter(DWORD ms) { return !m_program.WaitForExit(ms); }
+
+    // The program's question with exactly that text, or nullptr.
+    HWND WaitQuestion(const std::string& text)
+    {
+        const HWND box = driver::FindMessageBox("Velmora", kWaitMs, m_program.process.dwProcessId);
+        EXPECT_TRUE(box) << "no question " << text;
+        if (box) {
+            EXPECT_EQ(text, driver::MessageBoxText(box));
+        }
+        return box;
+    }
+
+    // The settings dialog once it is shown: before that, it may still be filling its controls.
+    HWND WaitSettings()
+    {
+        const HWND settings = driver::FindMainWindow("Info über Velmora", kWaitMs, m_program.process.dwProcessId);
+        EXPECT_TRUE(settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs));
+        return settings;
+    }
+
+    // Opens the settings from the tray menu, as the user would.
+    HWND OpenSettings()
+    {
+        EXPECT_TRUE(driver::PostCommand(m_program.window, 32776));
+        return WaitSettings();
     }
 
     ProgramSession m_program;

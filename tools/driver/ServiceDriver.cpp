@@ -110,4 +110,24 @@ bool WaitForServiceState(const std::string& name, DWORD state, DWORD timeoutMs)
     return PollUntil([&] { return QueryServiceState(name) == state; }, timeoutMs);
 }
 
+bool WaitForServiceProcessExit(const std::string& name, DWORD timeoutMs)
+{
+    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
+    const ScHandle service = OpenNamedService(manager, name, SERVICE_QUERY_STATUS);
+    SERVICE_STATUS_PROCESS status = {};
+    DWORD needed = 0;
+    if (!service
+        || !QueryServiceStatusEx(service.get(), SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
+                                 sizeof(status), &needed))
+        return false;
+    if (status.dwProcessId == 0)
+        return true;
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, status.dwProcessId);
+    if (!process)
+        return GetLastError() == ERROR_INVALID_PARAMETER; // already gone
+    const bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
 } // namespace driver

@@ -19,5 +19,7 @@ bool StopServiceByName(const std::string& name);
 // SERVICE_STOPPED ... SERVICE_PAUSED, or 0 when the service cannot be opened or queried.
 DWORD QueryServiceState(const std::string& name);
 bool WaitForServiceState(const std::string& name, DWORD state, DWORD timeoutMs);
+// Waits for the process the service runs in to end; true at once when it runs in none.
+bool WaitForServiceProcessExit(const std::string& name, DWORD timeoutMs);
 
 } // namespace driver
