@@ -77,21 +77,6 @@ TEST_F(AutomationTest, TrayCallbacksRestoreTheWindowAndOpenTheMenu)
     EXPECT_FALSE(driver::IconRegistered(m_program.window, kIconId)) << "the icon goes with the program";
 }
 
-TEST_F(AutomationTest, TaskbarCreatedBringsTheIconBack)
-{
-    AddBoth(kTwoSeconds, kTwoSeconds);
-    m_program.WriteNumber("ParamMin", 1);
-    ASSERT_TRUE(m_program.Start());
-    ASSERT_TRUE(WaitHidden());
-    ASSERT_TRUE(driver::DeleteIcon(m_program.window, kIconId));
-    ASSERT_FALSE(driver::IconRegistered(m_program.window, kIconId));
-    ASSERT_TRUE(driver::SendTaskbarCreated(m_program.window));
-    EXPECT_TRUE(driver::IconRegistered(m_program.window, kIconId));
-    // Sent again while the icon exists: nothing changes.
-    ASSERT_TRUE(driver::SendTaskbarCreated(m_program.window));
-    EXPECT_TRUE(driver::IconRegistered(m_program.window, kIconId));
-}
-
 TEST_F(AutomationTest, StopBeforeExitStopsBothAndEndsByItself)
 {
     ASSERT_NO_FATAL_FAILURE(StartWithStopOnExit(kTwoSeconds, kTwoSeconds));

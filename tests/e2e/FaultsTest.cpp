@@ -93,6 +93,7 @@ TEST_P(FaultTableTest, TheProgramShowsItAndGoesOn)
     switch (fault.outcome) {
     case Outcome::Ends:
         EXPECT_TRUE(m_program.WaitForExit(kWaitMs));
+        EXPECT_EQ(0u, m_program.ExitCode());
         return;
     case Outcome::ShowsTheManagersState:
         EXPECT_TRUE(driver::PollUntil([&] { return line().rfind(LineForTheManagersState(), 0) == 0; }, kWaitMs))

@@ -29,15 +29,4 @@ TEST(ProgramStartTest, AFirstRunAsksForTheServicesOverTheWindowAndEndsOnClose)
     EXPECT_EQ("<none>", program.ReadText("OracleSrv")) << "Esc stores nothing";
 }
 
-TEST(ProgramStartTest, AnExitWhileTheSettingsAreOpenClosesThemFirstAndStoresNothing)
-{
-    ProgramSession program;
-    ASSERT_TRUE(program.Start());
-    const HWND settings = driver::FindMainWindow("Info über Velmora", 20000, program.process.dwProcessId);
-    ASSERT_TRUE(settings);
-    ASSERT_TRUE(driver::PostCommand(program.window, 32773)); // tray menu "Schließen"
-    EXPECT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ("<none>", program.ReadText("OracleSrv"));
-}
-
 } // namespace

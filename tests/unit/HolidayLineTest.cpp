@@ -83,21 +83,6 @@ TEST(HolidayTableTest, HoldsEachMonthsEntryCount)
         EXPECT_EQ(expected[month], counted[month]) << "month " << month + 1;
 }
 
-TEST(HolidayTableTest, IsOrderedByMonth)
-{
-    for (int i = 1; i < HolidayTable::kEntryCount; ++i)
-        EXPECT_LE(HolidayTable::kMonths[i - 1], HolidayTable::kMonths[i]) << "entry " << i;
-}
-
-TEST(HolidayTableTest, HoldsDaysUpToTheMonthsLength)
-{
-    const int longest[12] = { 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    for (int i = 0; i < HolidayTable::kEntryCount; ++i) {
-        EXPECT_GE(HolidayTable::kDays[i], 0) << "entry " << i;
-        EXPECT_LE(HolidayTable::kDays[i], longest[HolidayTable::kMonths[i] - 1]) << "entry " << i;
-    }
-}
-
 struct TableEntry {
     int index;
     int day;
@@ -124,26 +109,10 @@ INSTANTIATE_TEST_SUITE_P(Ends, HolidayTableEntryTest, testing::Values(
     TableEntry{ 0, 1, 1, "Haiti" },
     TableEntry{ 277, 28, 12, "Nepal" }));
 
-// Day 0 matches no date; the entries still hold their places.
-INSTANTIATE_TEST_SUITE_P(DayZero, HolidayTableEntryTest, testing::Values(
-    TableEntry{ 78, 0, 6, "Italien" },
-    TableEntry{ 79, 0, 6, "Großbritannien" },
-    TableEntry{ 137, 0, 8, "Jamaika" }));
-
-// The three spots where a later day stands before an earlier one.
+// Where a later day stands before an earlier one.
 INSTANTIATE_TEST_SUITE_P(OutOfOrder, HolidayTableEntryTest, testing::Values(
-    TableEntry{ 115, 11, 7, "Mongolei" },
-    TableEntry{ 116, 12, 7, "Mongolei" },
     TableEntry{ 117, 13, 7, "Mongolei" },
     TableEntry{ 118, 12, 7, "Kiribati" },
-    TableEntry{ 119, 12, 7, "São Tomé und Príncipe" },
-    TableEntry{ 129, 25, 7, "Kuba" },
-    TableEntry{ 130, 26, 7, "Kuba" },
-    TableEntry{ 131, 27, 7, "Kuba" },
-    TableEntry{ 132, 25, 7, "Tunesien" },
-    TableEntry{ 133, 26, 7, "Liberia" },
-    TableEntry{ 196, 1, 10, "Palau" },
-    TableEntry{ 197, 2, 10, "Palau" },
     TableEntry{ 198, 1, 10, "Salomonen" }));
 
 struct SpelledName {
@@ -170,38 +139,11 @@ INSTANTIATE_TEST_SUITE_P(Tricky, HolidayTableSpellingTest, testing::Values(
     SpelledName{ "Weißrußland", 105, 1 },
     SpelledName{ "Antigua und Barbadu", 227, 1 },
     SpelledName{ "St. Vincent und die Grenadien", 220, 1 },
-    SpelledName{ "St. Kitts und Nevis", 186, 1 },
-    SpelledName{ "St. Lucia", 20, 2 },
     SpelledName{ "Kongo (Dem. Rep.)", 100, 2 },
-    SpelledName{ "Kongo (Rep.)", 149, 1 },
-    SpelledName{ "China (VR)", 194, 1 },
-    SpelledName{ "China (Rep.)", 208, 1 },
     SpelledName{ "São Tomé und Príncipe", 119, 1 },
     SpelledName{ "Äquatorialguinea", 30, 1 },
-    SpelledName{ "Äthiopien", 44, 1 },
-    SpelledName{ "Ägypten", 127, 2 },
-    SpelledName{ "Österreich", 59, 2 },
-    SpelledName{ "Großbritannien", 79, 1 },
     SpelledName{ "Russische Föderation", 42, 5 },
-    SpelledName{ "Türkei", 225, 1 },
-    SpelledName{ "Elfenbeinküste", 262, 1 },
-    SpelledName{ "Rumänien", 256, 1 },
-    SpelledName{ "Südafrika", 54, 3 },
-    SpelledName{ "Dänemark", 45, 2 },
-    SpelledName{ "Bosnien-Herzegowina", 26, 1 },
-    SpelledName{ "Guinea-Bissau", 191, 1 },
-    SpelledName{ "Papua-Neuguinea", 183, 1 },
-    SpelledName{ "Saudi-Arabien", 190, 1 },
-    SpelledName{ "Tschechische Republik", 224, 1 },
-    SpelledName{ "Vereinigte Arabische Emirate", 259, 1 },
-    SpelledName{ "Zentralafrikanische Republik", 257, 1 },
-    SpelledName{ "Swasiland", 47, 2 },
-    SpelledName{ "Botsuana", 193, 1 },
-    SpelledName{ "Jugoslawien", 253, 1 },
-    SpelledName{ "Mazedonien", 140, 3 },
-    SpelledName{ "Kuba", 1, 5 },
-    SpelledName{ "Mongolei", 115, 4 },
-    SpelledName{ "Venezuela", 48, 4 }));
+    SpelledName{ "Guinea-Bissau", 191, 1 }));
 
 // ---- The line ----
 
@@ -226,29 +168,14 @@ TEST_P(HolidayLineTest, NamesTheDateAndItsCountries)
     EXPECT_EQ(std::string(dated.firstLine) + ":\n" + dated.secondLine, line.str());
 }
 
+// Matches come in table order, also where it runs against the days; a leading zero on the day.
 INSTANTIATE_TEST_SUITE_P(Worked, HolidayLineTest, testing::Values(
     DatedLine{ 1, 1, "Feiertage am 01. Jänner", "Haiti, Kuba, Samoa, Slowakei, Sudan" },
     DatedLine{ 7, 12, "Feiertage am 12. Juli", "Mongolei, Kiribati, São Tomé und Príncipe" },
-    DatedLine{ 10, 1, "Feiertage am 01. Oktober", "China (VR), Nigeria, Palau, Salomonen, Tuvalu, Zypern" },
-    DatedLine{ 10, 26, "Feiertage am 26. Oktober", "Nauru, Österreich" },
-    DatedLine{ 1, 2, "Feiertage am 02. Jänner", "<leider keiner>" }));
-
-INSTANTIATE_TEST_SUITE_P(WithoutEntries, HolidayLineTest, testing::Values(
+    DatedLine{ 7, 26, "Feiertage am 26. Juli", "Kuba, Liberia, Malediven" },
+    DatedLine{ 10, 2, "Feiertage am 02. Oktober", "Palau, Guinea" },
     DatedLine{ 2, 29, "Feiertage am 29. Februar", "<leider keiner>" },
     DatedLine{ 12, 31, "Feiertage am 31. Dezember", "<leider keiner>" }));
-
-INSTANTIATE_TEST_SUITE_P(LeadingZero, HolidayLineTest, testing::Values(
-    DatedLine{ 10, 3, "Feiertage am 03. Oktober", "Deutschland" },
-    DatedLine{ 9, 9, "Feiertage am 09. September", "Tadschikistan" }));
-
-// Several matches come in table order, also where it runs against the days.
-INSTANTIATE_TEST_SUITE_P(TableOrder, HolidayLineTest, testing::Values(
-    DatedLine{ 7, 13, "Feiertage am 13. Juli", "Mongolei" },
-    DatedLine{ 7, 25, "Feiertage am 25. Juli", "Kuba, Tunesien" },
-    DatedLine{ 7, 26, "Feiertage am 26. Juli", "Kuba, Liberia, Malediven" },
-    DatedLine{ 7, 27, "Feiertage am 27. Juli", "Kuba" },
-    DatedLine{ 10, 2, "Feiertage am 02. Oktober", "Palau, Guinea" },
-    DatedLine{ 9, 15, "Feiertage am 15. September", "Costa Rica, El Salvador, Guatemala, Honduras, Nicaragua" }));
 
 TEST(HolidayLineMonthTest, NamesEachMonthInGerman)
 {
