@@ -33,6 +33,12 @@ ScHandle OpenNamedService(const ScHandle& manager, const std::string& name, DWOR
     return ScHandle(manager ? OpenServiceA(manager.get(), name.c_str(), access) : nullptr);
 }
 
+// A service handle stays valid after the connection it was opened through is closed.
+ScHandle OpenServiceByName(const std::string& name, DWORD access)
+{
+    return OpenNamedService(OpenManager(SC_MANAGER_CONNECT), name, access);
+}
+
 std::string StandinPath()
 {
     char path[MAX_PATH] = {};
@@ -75,30 +81,26 @@ bool CreateStandinService(const std::string& name, const std::string& displayNam
 
 bool RemoveService(const std::string& name)
 {
-    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
-    const ScHandle service = OpenNamedService(manager, name, DELETE);
+    const ScHandle service = OpenServiceByName(name, DELETE);
     return service && DeleteService(service.get());
 }
 
 bool StartServiceByName(const std::string& name)
 {
-    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
-    const ScHandle service = OpenNamedService(manager, name, SERVICE_START);
+    const ScHandle service = OpenServiceByName(name, SERVICE_START);
     return service && StartServiceA(service.get(), 0, nullptr);
 }
 
 bool StopServiceByName(const std::string& name)
 {
-    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
-    const ScHandle service = OpenNamedService(manager, name, SERVICE_STOP);
+    const ScHandle service = OpenServiceByName(name, SERVICE_STOP);
     SERVICE_STATUS status = {};
     return service && ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
 }
 
 DWORD QueryServiceState(const std::string& name)
 {
-    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
-    const ScHandle service = OpenNamedService(manager, name, SERVICE_QUERY_STATUS);
+    const ScHandle service = OpenServiceByName(name, SERVICE_QUERY_STATUS);
     SERVICE_STATUS status = {};
     if (!service || !QueryServiceStatus(service.get(), &status))
         return 0;
@@ -112,8 +114,7 @@ bool WaitForServiceState(const std::string& name, DWORD state, DWORD timeoutMs)
 
 bool WaitForServiceProcessExit(const std::string& name, DWORD timeoutMs)
 {
-    const ScHandle manager = OpenManager(SC_MANAGER_CONNECT);
-    const ScHandle service = OpenNamedService(manager, name, SERVICE_QUERY_STATUS);
+    const ScHandle service = OpenServiceByName(name, SERVICE_QUERY_STATUS);
     SERVICE_STATUS_PROCESS status = {};
     DWORD needed = 0;
     if (!service
