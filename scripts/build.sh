@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds the program, the tools and the tests.
+# Usage: build.sh [TARGET...]
+# Installs what is missing and builds the given targets, or without any everything: the
+# program, the tools and the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-cmake --preset mingw-i686 >/dev/null
-cmake --build build/mingw-i686
+. scripts/step.sh
+step "Configuring the build" cmake --preset mingw-i686
+step "Building ${*:-the program, the tools and the tests}" cmake --build build/mingw-i686 ${1:+--target "$@"}

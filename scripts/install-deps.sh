@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the demo and the tests need; a no-op when they are present.
+# Installs the Debian packages the build, the demo, the installer and the tests need; a no-op
+# when they are present. One line per step; apt's own output only when a step fails.
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 xvfb xauth imagemagick cppcheck)
+# fonts-wine is only a recommendation of Wine's libraries: without it captions and dialogs
+# are drawn in substitute fonts. nsis and zip build the setup and the portable archive.
+packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth
+          imagemagick cppcheck nsis zip)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -12,9 +16,10 @@ done
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+. "$(dirname "$0")/step.sh"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    step "Adding the i386 architecture" "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}"
+step "Updating the package lists" "${sudo_cmd[@]}" apt-get update
+step "Installing ${missing[*]}" "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

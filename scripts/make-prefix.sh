@@ -10,6 +10,7 @@ if [ $# -ne 2 ]; then
 fi
 prefix=$(mkdir -p "$1" && cd "$1" && pwd)
 driver="$(cd "$2" && pwd)/tools/velmora-driver.exe"
+. "$(dirname "$0")/wine-env.sh"
 [ -f "$driver" ] || { echo "$driver not found; build first" >&2; exit 1; }
 
 export WINEPREFIX="$prefix"
@@ -35,6 +36,7 @@ run_quietly() {
 if [ ! -f "$prefix/system.reg" ]; then
     run_quietly wine wineboot -i
     run_quietly wineserver -w
+    wine_env_fonts
 fi
 # Services live only as long as the prefix's wineserver does. A server that already
 # runs for this prefix keeps running, which is just as good.

@@ -1,7 +1,17 @@
 # Sourced by the scripts: a private Wine prefix with its own persistent wineserver and X display.
-# Usage: wine_env_start PREFIX_DIR ; wine_env_stop
+# Usage: wine_env_start PREFIX_DIR ; wine_env_stop (or wine_env_fresh NAME)
+# A prefix these scripts made carries this file; only such a prefix is ever deleted.
+VELMORA_PREFIX_MARK=.made-by-velmora-scripts
+
 wine_env_start() {
+    # Checked before WINEPREFIX is set, so that a refusal stops no server of someone else's prefix.
+    if [ -n "$(ls -A "$1" 2>/dev/null)" ] && [ ! -f "$1/$VELMORA_PREFIX_MARK" ]; then
+        echo "$1 is a Wine prefix these scripts did not create; they would start it afresh, deleting" \
+             "what is in it. Name another folder, one that does not exist yet." >&2
+        return 1
+    fi
     export WINEPREFIX="$1"
+    VELMORA_STARTED_PREFIX=$1
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES='mscoree,mshtml='
     if [ -z "${DISPLAY:-}" ] || [ "${VELMORA_FORCE_XVFB:-0}" = 1 ]; then
@@ -16,9 +26,11 @@ wine_env_start() {
         rm -f "$numberfile"
     fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
+    touch "$WINEPREFIX/$VELMORA_PREFIX_MARK"
     # A persistent server keeps services alive and makes every later wine start cheap.
     wineserver -p
     wine wineboot -i >/dev/null 2>&1
+    wine_env_fonts
     # The first boot of a new prefix can leave two service managers answering at random;
     # one clean restart leaves exactly one.
     wineserver -k
@@ -27,6 +39,12 @@ wine_env_start() {
     # Without a window manager, Wine waits two seconds for every managed window that goes away;
     # unmanaged windows go at once.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+}
+
+# Wine's own fonts (Marlett for the caption buttons, MS Sans Serif and Tahoma for the dialogs)
+# from Debian's fonts-wine: this Wine finds them only in the prefix's Fonts folder.
+wine_env_fonts() {
+    cp -L /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # A fresh prefix of its own under /tmp (named after $1), on its own Xvfb display; the server,
@@ -39,8 +57,13 @@ wine_env_fresh() {
     VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
 }
 
+# Ends every process of the prefix started here, and only those: a WINEPREFIX the caller
+# brought along is not ours to stop.
 wine_env_stop() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    if [ -n "${VELMORA_STARTED_PREFIX:-}" ]; then
+        WINEPREFIX=$VELMORA_STARTED_PREFIX wineserver -k 2>/dev/null || true
+        WINEPREFIX=$VELMORA_STARTED_PREFIX wineserver -w 2>/dev/null || true
+    fi
     [ -n "${VELMORA_XVFB_PID:-}" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null
     return 0
 }
