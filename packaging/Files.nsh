@@ -1,0 +1,4 @@
+; The files of a release, each as its folder in the build tree and its name. The setup installs
+; them, the uninstaller removes them and scripts/package.sh puts them in the portable zip: a
+; new program file is one more line here.
+!insertmacro VelmoraFile app Velmora.exe
