@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test under Wine, the setup's included. The soak tests run beside
+# Installs what is missing, builds, and runs every test under Wine. The soak tests run beside
 # the others, each in a prefix of its own: they wait on the service manager almost all of the
 # time, so they cost little CPU, and pinned to one core their wake-ups come quicker.
 set -euo pipefail
