@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, registers two stand-in services in a fresh Wine prefix
-# and runs Velmora.exe on your X display, or under Xvfb on a headless machine.
+# Installs what is missing, builds the program, the driver and the stand-in service, registers
+# two stand-in services in a fresh Wine prefix and runs Velmora.exe, which starts the database
+# at launch: on your X display, or under Xvfb on a headless machine, where the window's status
+# lines are printed as they change and a screenshot is renewed. Ctrl+C ends it all.
 set -euo pipefail
+# A shell started in the background by a script ignores SIGINT for good, and then no Ctrl+C or
+# kill -INT could end the demo; so it runs itself again with the signal's default restored.
+if [ -z "${VELMORA_RUN_SIGINT:-}" ]; then
+    VELMORA_RUN_SIGINT=default exec env --default-signal=INT "$0" "$@"
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-./scripts/build.sh
+./scripts/build.sh Velmora velmora-driver velmora-standin-service
 build="$root/build/mingw-i686"
 
 headless=0
@@ -12,38 +19,61 @@ headless=0
 . scripts/wine-env.sh
 prefix="${VELMORA_PREFIX:-$HOME/.velmora-demo-prefix}"
 screenshot="$root/build/velmora-screen.png"
-app_pid=
+
+# Ctrl+C ends the program and every process of this prefix, nothing else, whenever it comes.
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    local status=$?
+    trap - EXIT INT TERM
+    # The status printer and the screenshot loop first, so that none of them starts Wine again.
+    local job
+    for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
     wine_env_stop
+    exit "$status"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
+
+echo "Preparing a fresh Wine prefix in $prefix"
 wine_env_start "$prefix"
-"$root/scripts/make-prefix.sh" "$prefix" "$build"
+"$root/scripts/make-prefix.sh" "$prefix" "$build" >/dev/null
 
-# Point the program at the two services, as its settings dialog would.
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
+driver() { wine "$build/tools/velmora-driver.exe" "$@" </dev/null 2>/dev/null; }
+# Point the program at the two services, as its settings dialog would, and let it start the
+# database at launch, so that there is something to watch.
 config='HKCU\Software\Orvik Velmora\Velmora\Config'
-wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f </dev/null >/dev/null 2>&1
-wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f </dev/null >/dev/null 2>&1
-
+quiet wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f
+quiet wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f
+quiet wine reg add "$config" /v ParamStart /t REG_DWORD /d 1 /f
 # A Wine virtual desktop draws a taskbar with a notification area, where the program lives;
 # every Wine process of this prefix, the status watcher included, shares that desktop.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f </dev/null >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 800x500 /f </dev/null >/dev/null 2>&1
+quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f
+quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 800x500 /f
 
-wine "$build/app/Velmora.exe" &
-app_pid=$!
+wine "$build/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
+app=$!
 if [ "$headless" = 0 ]; then
     echo "Velmora runs on $DISPLAY. Close it (or press Ctrl+C here) to end."
-    wait "$app_pid"
+    wait "$app" || true
     exit 0
 fi
 
-echo "No X display: Velmora runs under Xvfb on $DISPLAY."
-echo "Its four status lines follow here; a screenshot is renewed in $screenshot. Ctrl+C ends it."
-wine "$build/tools/velmora-driver.exe" watch-status Velmora | iconv -f CP1252 -t UTF-8 &
-while kill -0 "$app_pid" 2>/dev/null; do
-    import -display "$DISPLAY" -window root "$screenshot" 2>/dev/null || true
+echo "No X display: Velmora runs under Xvfb on $DISPLAY, its screen is renewed in $screenshot."
+echo "Its four status lines follow as they change. Ctrl+C ends it."
+# The program's texts are Windows-1252; each line is converted on its own as it comes (iconv alone
+# would wait for the end of its input).
+driver watch-status Velmora | while IFS= read -r line; do
+    line=${line%$'\r'}
+    [ -n "$line" ] || continue   # the window's lines before its first refresh
+    printf '%s  %s\n' "$(date +%T)" "$(printf '%s' "$line" | iconv -f CP1252 -t UTF-8)"
+done &
+
+# Half a second after the start has come to rest the program hides into the tray. A user
+# double-clicks the icon to see the window again; so does the demo before each screenshot.
+driver wait-text Velmora 1009 "Oracle ist gestartet." 60000 >/dev/null || true
+driver wait-text Velmora 1011 "TNS-Listener ist gestartet." 60000 >/dev/null || true
+while kill -0 "$app" 2>/dev/null; do
+    driver tray Velmora 515 >/dev/null || true
+    import -display "$DISPLAY" -window root -crop 800x500+0+0 +repage "$screenshot" 2>/dev/null || true
     sleep 2
 done

@@ -6,8 +6,8 @@ VELMORA_PREFIX_MARK=.made-by-velmora-scripts
 wine_env_start() {
     # Checked before WINEPREFIX is set, so that a refusal stops no server of someone else's prefix.
     if [ -n "$(ls -A "$1" 2>/dev/null)" ] && [ ! -f "$1/$VELMORA_PREFIX_MARK" ]; then
-        echo "$1 is a Wine prefix these scripts did not create; they would start it afresh, deleting" \
-             "what is in it. Name another folder, one that does not exist yet." >&2
+        echo "$1 exists and was not made by these scripts, which start their prefix afresh and" \
+             "would delete what is in it. Name a folder that does not exist yet." >&2
         return 1
     fi
     export WINEPREFIX="$1"
@@ -64,6 +64,8 @@ wine_env_stop() {
         WINEPREFIX=$VELMORA_STARTED_PREFIX wineserver -k 2>/dev/null || true
         WINEPREFIX=$VELMORA_STARTED_PREFIX wineserver -w 2>/dev/null || true
     fi
-    [ -n "${VELMORA_XVFB_PID:-}" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null
-    return 0
+    # Ctrl+C reaches the display server too, so it may have gone already.
+    if [ -n "${VELMORA_XVFB_PID:-}" ]; then
+        kill "$VELMORA_XVFB_PID" 2>/dev/null || true
+    fi
 }
