@@ -7,5 +7,21 @@ END_MESSAGE_MAP()
 
 BOOL CMonitorApp::InitInstance()
 {
-    return RunProgram<CMonitorDlg>();
+    UseProgramProfile();
+    CMonitorDlg dlg;
+    return RunMainWindow(dlg);
+}
+
+void CMonitorApp::UseProgramProfile()
+{
+    Enable3dControlsStatic();
+    SetRegistryKey("Orvik Velmora");
+}
+
+BOOL CMonitorApp::RunMainWindow(CDialog& window)
+{
+    m_pMainWnd = &window;
+    window.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "Dialog.h"
 #include "WinApp.h"
 
 class CMonitorApp : public CWinApp {
@@ -11,20 +12,8 @@ public:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    // The main window is the whole program; a test build runs a window class of its own.
-    template <typename MainWindow>
-    BOOL RunProgram()
-    {
-        Enable3dControlsStatic();
-        SetRegistryKey("Orvik Velmora");
-        {
-            MainWindow dlg;
-            // cppcheck-suppress danglingLifetime ; cleared below, before the window object goes
-            m_pMainWnd = &dlg;
-            dlg.DoModal();
-        }
-        m_pMainWnd = nullptr;
-        // There is no message loop of the application's own.
-        return FALSE;
-    }
+    // Before the main window is made: its constructor reads the settings.
+    void UseProgramProfile();
+    // The main window is the whole program; there is no message loop of the application's own.
+    BOOL RunMainWindow(CDialog& window);
 };

@@ -12,7 +12,6 @@ struct GdiObjectTraits {
 class CBitmap {
 public:
     BOOL LoadBitmap(UINT id);
-    BOOL DeleteObject();
     HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(m_bitmap.get()); }
 
 private:

@@ -1,6 +1,7 @@
 #include "Dialog.h"
 #include "CreationHook.h"
 #include "DialogInit.h"
+#include "UserInterfaceApi.h"
 #include "WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -117,6 +118,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT message, WPARAM, LPARAM lParam)
     try {
         return reinterpret_cast<CDialog*>(lParam)->OnInitDialog();
     } catch (...) {
+        ReportSwallowedException();
         return TRUE;
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Move-only owners of Win32 handles: each kind names its invalid value and how it is released.
-// Each kind counts the handles its owners took and have not closed yet, so a long run can show
-// that none is lost; icons and other shared resources are never owned and never counted.
+// A test build (VELMORA_COUNTED_HANDLES) counts per kind the handles taken and not yet closed,
+// so a long run can show that none is lost; icons and other shared resources are never owned.
 #include <utility>
 
 template <typename Traits>
@@ -38,15 +38,21 @@ public:
         }
     }
 
+#ifdef VELMORA_COUNTED_HANDLES
     static long LiveCount() { return s_live; }
+#endif
 
 private:
-    static void Count(Handle handle, long change)
+    static void Count([[maybe_unused]] Handle handle, [[maybe_unused]] long change)
     {
+#ifdef VELMORA_COUNTED_HANDLES
         if (handle != Traits::invalid())
             s_live += change;
+#endif
     }
 
+#ifdef VELMORA_COUNTED_HANDLES
     static inline long s_live = 0;
+#endif
     Handle m_handle = Traits::invalid();
 };

@@ -4,6 +4,7 @@
 #include "Menu.h"
 #include "UserInterfaceApi.h"
 #include "WinApp.h"
+#include <exception>
 #include <map>
 #include <string>
 #include <tuple>
@@ -16,8 +17,33 @@ UserInterfaceApi& UserInterface()
     return api;
 }
 
+void ReportSwallowedException()
+{
+    std::string text = "Velmora: exception swallowed at a window procedure: ";
+    try {
+        throw;
+    } catch (const std::exception& caught) {
+        text += caught.what();
+    } catch (...) {
+        text += "not a std::exception";
+    }
+    UserInterface().debugOutput((text + "\n").c_str());
+}
+
 namespace {
+
 constexpr const char* kObjectProperty = "Velmora.CWnd";
+
+// Controls attached to objects are not subclassed, so their own destruction goes unseen: they
+// are let go while their dialog is being destroyed, before they go with it.
+BOOL CALLBACK DetachControl(HWND child, LPARAM)
+{
+    CWnd* object = CWnd::FromHandlePermanent(child);
+    if (object && object->m_hWnd == child && !object->IsSubclassed())
+        object->Detach();
+    return TRUE;
+}
+
 } // namespace
 
 CWnd::CWnd() = default;
@@ -26,6 +52,8 @@ CWnd::~CWnd()
 {
     if (m_hWnd && m_superProc)
         ::DestroyWindow(m_hWnd);
+    else
+        Detach();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window)
@@ -35,9 +63,17 @@ CWnd* CWnd::FromHandlePermanent(HWND window)
 
 void CWnd::Attach(HWND window)
 {
+    Detach();
     m_hWnd = window;
     if (window)
         SetPropA(window, kObjectProperty, this);
+}
+
+void CWnd::Detach()
+{
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+        RemovePropA(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
 }
 
 void CWnd::SubclassAtCreation(HWND window)
@@ -49,10 +85,9 @@ void CWnd::SubclassAtCreation(HWND window)
 
 void CWnd::Forget()
 {
-    RemovePropA(m_hWnd, kObjectProperty);
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
     m_superProc = nullptr;
-    m_hWnd = nullptr;
+    Detach();
     // The application must not keep pointing at a window that is gone.
     if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
         AfxGetApp()->m_pMainWnd = nullptr;
@@ -130,8 +165,10 @@ bool CWnd::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (message == WM_DRAWITEM) {
-        CWnd* control = FromHandlePermanent(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->hwndItem);
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    // For a menu item, hwndItem is the menu's handle, not a window.
+    if (message == WM_DRAWITEM && item->CtlType != ODT_MENU) {
+        CWnd* control = FromHandlePermanent(item->hwndItem);
         if (control && control != this && control->OnChildNotify(message, wParam, lParam, result))
             return result;
     }
@@ -154,9 +191,12 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     try {
         result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
+        ReportSwallowedException();
         result = 0;
     }
     self->m_pCurrentMessage = outer;
+    if (message == WM_DESTROY)
+        EnumChildWindows(window, &DetachControl, 0);
     if (message == WM_NCDESTROY)
         self->Forget();
     return result;

@@ -23,6 +23,9 @@ public:
     static CWnd* FromHandlePermanent(HWND window);
     // Makes an existing window (a dialog's control) known to its object, without subclassing it.
     void Attach(HWND window);
+    // Lets go of the window, which then no longer maps to this object.
+    void Detach();
+    bool IsSubclassed() const { return m_superProc != nullptr; }
 
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
                   int height, HWND parent, HMENU menu, void* param = nullptr);
@@ -37,7 +40,6 @@ public:
     void SetRedraw(BOOL redraw = TRUE) { ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0); }
     BOOL Invalidate(BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, nullptr, erase); }
     void SetFocus() { ::SetFocus(m_hWnd); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;

@@ -78,7 +78,12 @@ class CSoakApp : public CMonitorApp {
 public:
     CSoakApp() : CMonitorApp("Velmora") {}
 
-    BOOL InitInstance() override { return RunProgram<CSoakMonitorDlg>(); }
+    BOOL InitInstance() override
+    {
+        UseProgramProfile();
+        CSoakMonitorDlg dlg;
+        return RunMainWindow(dlg);
+    }
 };
 
 CSoakApp theApp;

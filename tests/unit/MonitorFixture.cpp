@@ -1,6 +1,5 @@
 #include "MonitorFixture.h"
 #include "RawSettings.h"
-#include "Settings.h"
 
 void MonitorFixture::SetUp()
 {
@@ -10,26 +9,24 @@ void MonitorFixture::SetUp()
 
 void MonitorFixture::TearDown()
 {
-    CloseWindow();
+    if (m_dlg)
+        m_dlg->DestroyWindow();
+    m_dlg.reset();
+    EXPECT_EQ(0u, m_scm.open.size()) << "every service-manager handle is closed with the window";
     RawSettings::DeleteBranch();
-}
-
-void MonitorFixture::WriteText(const char* entry, const std::string& value)
-{
-    m_app.WriteProfileString(Settings::kSection, entry, value.c_str());
-}
-
-void MonitorFixture::WriteNumber(const char* entry, DWORD value)
-{
-    m_app.WriteProfileInt(Settings::kSection, entry, static_cast<int>(value));
 }
 
 void MonitorFixture::Configure(DWORD databaseState, DWORD listenerState)
 {
-    WriteText(Settings::kOracleSrv, kDatabase);
-    WriteText(Settings::kOracleTns, kListener);
-    m_scm.Service(kDatabase).state = databaseState;
-    m_scm.Service(kListener).state = listenerState;
+    WriteText("OracleSrv", kDatabase);
+    WriteText("OracleTns", kListener);
+    SetStates(databaseState, listenerState);
+}
+
+void MonitorFixture::SetStates(DWORD databaseState, DWORD listenerState)
+{
+    m_scm.services[kDatabase].state = databaseState;
+    m_scm.services[kListener].state = listenerState;
 }
 
 CMonitorDlg& MonitorFixture::OpenWindow()
@@ -40,14 +37,6 @@ CMonitorDlg& MonitorFixture::OpenWindow()
     return *m_dlg;
 }
 
-void MonitorFixture::CloseWindow()
-{
-    if (!m_dlg)
-        return;
-    m_dlg->DestroyWindow();
-    m_dlg.reset();
-}
-
 std::string MonitorFixture::Line(int id) const
 {
     char text[512] = "";
@@ -55,16 +44,9 @@ std::string MonitorFixture::Line(int id) const
     return text;
 }
 
-bool MonitorFixture::ButtonEnabled(int id) const
-{
-    return IsWindowEnabled(GetDlgItem(m_dlg->m_hWnd, id)) != FALSE;
-}
-
 bool MonitorFixture::MenuItemGreyed(UINT command) const
 {
-    const UINT state = GetMenuState(m_dlg->m_pTrayPopup->m_hMenu, command, MF_BYCOMMAND);
-    EXPECT_EQ(state & MF_GRAYED ? 1u : 0u, state & MF_DISABLED ? 1u : 0u) << "greyed and disabled go together";
-    return (state & MF_GRAYED) != 0;
+    return (GetMenuState(m_dlg->m_pTrayPopup->m_hMenu, command, MF_BYCOMMAND) & MF_GRAYED) != 0;
 }
 
 HICON MonitorFixture::LastIcon() const
@@ -75,28 +57,27 @@ HICON MonitorFixture::LastIcon() const
     return nullptr;
 }
 
-HICON MonitorFixture::Icon(UINT id)
-{
-    return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-}
-
 void MonitorFixture::Tick(UINT timerId)
 {
     ASSERT_TRUE(m_ui.timers.count(timerId)) << "timer " << timerId << " is not armed";
     m_dlg->OnTimer(timerId);
 }
 
-void MonitorFixture::Refreshes(int count)
+namespace {
+
+std::function<void()> g_whenModal;
+
+void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR id, DWORD)
 {
-    for (int i = 0; i < count; ++i)
-        m_dlg->RefreshStatus();
+    ::KillTimer(nullptr, id);
+    g_whenModal();
 }
 
-void MonitorFixture::PumpMessages()
+} // namespace
+
+void MonitorFixture::WhenModal(std::function<void()> action)
 {
-    MSG msg{};
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    g_whenModal = std::move(action);
+    // A thread timer of user32's own: the seam's timers never fire.
+    ::SetTimer(nullptr, 0, 0, &RunWhenModal);
 }

@@ -8,6 +8,7 @@
 #include "MonitorDlg.h"
 #include "WinApp.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,30 +16,29 @@ class MonitorFixture : public ::testing::Test {
 protected:
     static constexpr const char* kDatabase = "OracleServiceTEST";
     static constexpr const char* kListener = "OracleTestTNSListener";
+    enum : int { IDC_ORACLE_STATE = 1009, IDC_ORACLE_NAME = 1010, IDC_TNS_STATE = 1011, IDC_TNS_NAME = 1012 };
 
     void SetUp() override;
     void TearDown() override;
 
-    void WriteText(const char* entry, const std::string& value);
-    void WriteNumber(const char* entry, DWORD value);
+    void WriteText(const char* entry, const char* value) { m_app.WriteProfileString("Config", entry, value); }
+    void WriteNumber(const char* entry, int value) { m_app.WriteProfileInt("Config", entry, value); }
     // Both names stored, both services known to the manager in the given states.
     void Configure(DWORD databaseState, DWORD listenerState);
+    void SetStates(DWORD databaseState, DWORD listenerState);
 
     CMonitorDlg& OpenWindow();
-    void CloseWindow();
-
     std::string Line(int id) const;
-    bool ButtonEnabled(int id) const;
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_dlg->m_hWnd, id)) != FALSE; }
     bool MenuItemGreyed(UINT command) const;
+    static HICON Icon(UINT id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
     HICON LastIcon() const;
-    static HICON Icon(UINT id);
     bool Ended() const { return m_dlg->m_nModalResult == IDCANCEL; }
     bool Minimised() const { return IsIconic(m_dlg->m_hWnd) && !IsWindowVisible(m_dlg->m_hWnd); }
     // Runs an armed timer's tick, as its WM_TIMER would.
     void Tick(UINT timerId);
-    void Refreshes(int count);
-    // Runs the messages waiting for this thread, as the modal loop would.
-    static void PumpMessages();
+    // Runs `action` once the next modal loop waits for messages.
+    static void WhenModal(std::function<void()> action);
 
     FakeServiceControl m_scm;
     FakeShell m_shell;

@@ -1,5 +1,5 @@
 #pragma once
-#include "ComboBox.h"
+#include "Controls.h"
 
 // The credits list: every row drawn alike on the dialog's face, so that no row looks chosen.
 class CCreditsComboBox : public CComboBox {

@@ -1,7 +1,6 @@
 #pragma once
-#include "Button.h"
 #include "CString.h"
-#include "ComboBox.h"
+#include "Controls.h"
 #include "CreditsComboBox.h"
 #include "Dialog.h"
 

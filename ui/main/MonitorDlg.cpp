@@ -12,7 +12,6 @@ constexpr UINT kMenuTray = 104;
 constexpr UINT kStringInfoCommand = 101;
 constexpr UINT kCommandInfo = 16;
 
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
@@ -167,36 +166,14 @@ void CMonitorDlg::OnContextMenu(CWnd*, CPoint)
 
 MonitoredService CMonitorDlg::Database()
 {
-    return { KIND_ORACLE,
-             m_strOracleSrv,
-             m_strOracleState,
-             m_strOracleName,
-             m_hOracleQuery,
-             m_hOracleStart,
-             m_hOracleStop,
-             m_nOracleDots,
-             m_nOracleRequest,
-             m_nOracleSummary,
-             "Dienst für Oracle konnte nicht geöffnet werden.",
-             "Status für Oracle kann nicht herausgefunden werden.",
-             "Status von Oracle kann nicht herausgefunden werden." };
+    return { KIND_ORACLE,   m_strOracleSrv, m_strOracleState, m_strOracleName,  m_hOracleQuery,
+             m_hOracleStart, m_hOracleStop,  m_nOracleDots,    m_nOracleRequest, m_nOracleSummary };
 }
 
 MonitoredService CMonitorDlg::Listener()
 {
-    return { KIND_TNS,
-             m_strOracleTns,
-             m_strTnsState,
-             m_strTnsName,
-             m_hTnsQuery,
-             m_hTnsStart,
-             m_hTnsStop,
-             m_nTnsDots,
-             m_nTnsRequest,
-             m_nTnsSummary,
-             "Dienst für TNS-Listener konnte nicht geöffnet werden.",
-             "Status von TNS-Listener kann nicht herausgefunden werden.",
-             "Status von TNS-Listener kann nicht herausgefunden werden." };
+    return { KIND_TNS,   m_strOracleTns, m_strTnsState, m_strTnsName,  m_hTnsQuery,
+             m_hTnsStart, m_hTnsStop,     m_nTnsDots,    m_nTnsRequest, m_nTnsSummary };
 }
 
 void CMonitorDlg::ReadServiceNames()

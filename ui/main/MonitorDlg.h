@@ -1,13 +1,15 @@
 #pragma once
 #include "Bitmap.h"
-#include "Button.h"
 #include "CString.h"
+#include "Controls.h"
 #include "Dialog.h"
 #include "InfoDlg.h"
 #include "Menu.h"
 #include "MonitoredService.h"
 #include "ServiceHandle.h"
 #include "SystemTray.h"
+
+struct WatchedPair;
 
 // The program's only top-level window: the state of both services, their start and stop, the
 // exit path, the timers and the tray icon.
@@ -35,16 +37,16 @@ public:
     void OnCancel() override;
     void RequestExit();
 
-    // Service status (service/StatusRefresh.cpp) and control (service/DatabaseControl.cpp).
+    // Service status (StatusRefresh.cpp) and control (DatabaseControl.cpp).
     void RefreshStatus();
     CString GetStatusText(SERVICE_STATUS status, int kind) const;
     void StartDatabase();
     void StopDatabase();
 
-    // Timers (ui/main/MonitorTimers.cpp).
+    // Timers (MonitorTimers.cpp).
     void OnTimer(UINT timerId);
 
-    // Tray integration (ui/tray/TrayIntegration.cpp).
+    // Tray integration (TrayIntegration.cpp).
     int OnCreate(LPCREATESTRUCTA create);
     LRESULT OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage);
     void RestoreWindow();
@@ -104,6 +106,7 @@ private:
     bool BeginServiceLines();
     // One service's step of the refresh; returns the state it found, or -1.
     int RefreshService(const MonitoredService& service, bool& foundActive);
+    WatchedPair WatchedServices();
     void CheckFailedStop(int databaseState);
     void EnableDatabaseCommands(bool start, bool stop);
     void ShowStateIcon(UINT iconId);

@@ -3,227 +3,143 @@
 
 FakeServiceControl* FakeServiceControl::current = nullptr;
 
-struct FakeServiceCalls {
-    static FakeServiceControl& Fake() { return *FakeServiceControl::current; }
+namespace {
 
-    static SC_HANDLE WINAPI OpenManager(LPCSTR, LPCSTR, DWORD access)
-    {
-        Fake().opens.push_back({ "", access, 0 });
-        if (Fake().managerFails || (Fake().deniedManagerAccess & access)) {
-            SetLastError(ERROR_ACCESS_DENIED);
-            return nullptr;
-        }
-        return Fake().NewHandle("");
+FakeServiceControl& Fake()
+{
+    return *FakeServiceControl::current;
+}
+
+SC_HANDLE NewHandle(const std::string& name, DWORD access)
+{
+    static UINT_PTR next = 0x1000;
+    const auto handle = reinterpret_cast<SC_HANDLE>(next++);
+    Fake().opens.push_back({ name, access });
+    Fake().open[handle] = { name, access };
+    return handle;
+}
+
+// The service behind a handle opened with `right`; else null, with the manager's error set.
+FakeService* Use(SC_HANDLE handle, DWORD right)
+{
+    const auto found = Fake().open.find(handle);
+    if (found == Fake().open.end() || !Fake().services.count(found->second.name)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
     }
-
-    static SC_HANDLE WINAPI OpenService(SC_HANDLE manager, LPCSTR name, DWORD access)
-    {
-        Fake().calls.push_back("open " + std::string(name) + " " + std::to_string(access));
-        Fake().opens.push_back({ name, access, 0 });
-        if (const DWORD error = Fake().Use(manager, SC_MANAGER_CONNECT)) {
-            SetLastError(error);
-            return nullptr;
-        }
-        const auto found = Fake().m_services.find(name);
-        if (found == Fake().m_services.end()) {
-            SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
-            return nullptr;
-        }
-        if (found->second.openError) {
-            SetLastError(found->second.openError);
-            return nullptr;
-        }
-        if (found->second.deniedAccess & access) {
-            SetLastError(ERROR_ACCESS_DENIED);
-            return nullptr;
-        }
-        return Fake().NewHandle(name);
+    if ((found->second.access & right) != right) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
     }
+    return &Fake().services[found->second.name];
+}
 
-    static BOOL WINAPI KeyNameOf(SC_HANDLE manager, LPCSTR displayName, LPSTR keyName, LPDWORD size)
-    {
-        if (const DWORD error = Fake().Use(manager, SC_MANAGER_CONNECT)) {
-            SetLastError(error);
-            return FALSE;
-        }
-        for (const auto& [name, service] : Fake().m_services) {
-            if (service.displayName != displayName)
-                continue;
-            if (*size <= name.size()) {
-                *size = static_cast<DWORD>(name.size());
-                SetLastError(ERROR_INSUFFICIENT_BUFFER);
-                return FALSE;
-            }
+SC_HANDLE WINAPI FakeOpenManager(LPCSTR, LPCSTR, DWORD access)
+{
+    if (Fake().managerFails) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    return NewHandle("", access);
+}
+
+SC_HANDLE WINAPI FakeOpenService(SC_HANDLE, LPCSTR name, DWORD access)
+{
+    const auto found = Fake().services.find(name);
+    const DWORD error = found == Fake().services.end() ? ERROR_SERVICE_DOES_NOT_EXIST : found->second.openError;
+    if (error) {
+        SetLastError(error);
+        return nullptr;
+    }
+    return NewHandle(name, access);
+}
+
+BOOL WINAPI FakeKeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD size)
+{
+    for (const auto& [name, service] : Fake().services) {
+        if (service.displayName == displayName && name.size() < *size) {
             lstrcpyA(keyName, name.c_str());
-            *size = static_cast<DWORD>(name.size());
             return TRUE;
         }
-        SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
+    }
+    SetLastError(ERROR_SERVICE_DOES_NOT_EXIST);
+    return FALSE;
+}
+
+BOOL WINAPI FakeQueryStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
+{
+    const FakeService* service = Use(handle, SERVICE_QUERY_STATUS);
+    if (!service || service->queryFails)
+        return FALSE;
+    *status = SERVICE_STATUS{};
+    status->dwCurrentState = service->state;
+    return TRUE;
+}
+
+BOOL WINAPI FakeStartService(SC_HANDLE handle, DWORD, LPCSTR*)
+{
+    FakeService* service = Use(handle, SERVICE_START);
+    if (!service)
+        return FALSE;
+    Fake().requests.push_back("start " + Fake().open[handle].name);
+    service->state = service->stateAfterStart;
+    return TRUE;
+}
+
+BOOL WINAPI FakeControlService(SC_HANDLE handle, DWORD, LPSERVICE_STATUS status)
+{
+    FakeService* service = Use(handle, SERVICE_STOP);
+    if (!service)
+        return FALSE;
+    Fake().requests.push_back("stop " + Fake().open[handle].name);
+    service->state = service->stateAfterStop;
+    *status = SERVICE_STATUS{};
+    status->dwCurrentState = service->state;
+    return TRUE;
+}
+
+// Records first, display names behind them, as the real manager lays them out; all or nothing.
+BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STATUSA entries, DWORD size,
+                         LPDWORD needed, LPDWORD returned, LPDWORD)
+{
+    if (!(Fake().open[manager].access & SC_MANAGER_ENUMERATE_SERVICE)) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
-
-    static BOOL WINAPI QueryStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
-    {
-        DWORD error = 0;
-        FakeService* service = Fake().Find(handle, SERVICE_QUERY_STATUS, error);
-        if (service && service->queryFails)
-            error = ERROR_INVALID_HANDLE;
-        if (error) {
-            SetLastError(error);
-            return FALSE;
-        }
-        *status = SERVICE_STATUS{};
-        status->dwServiceType = SERVICE_WIN32_OWN_PROCESS;
-        status->dwCurrentState = service->state;
-        return TRUE;
+    const auto& services = Fake().services;
+    *needed = 0;
+    for (const auto& entry : services)
+        *needed += sizeof(ENUM_SERVICE_STATUSA) + static_cast<DWORD>(entry.second.displayName.size() + 1);
+    *returned = 0;
+    if (size < *needed) {
+        SetLastError(ERROR_MORE_DATA);
+        return FALSE;
     }
-
-    static BOOL WINAPI StartService(SC_HANDLE handle, DWORD, LPCSTR*)
-    {
-        DWORD error = 0;
-        FakeService* service = Fake().Find(handle, SERVICE_START, error);
-        Fake().calls.push_back("start " + Fake().m_handles[handle]);
-        ++Fake().startRequests;
-        if (error) {
-            SetLastError(error);
-            return FALSE;
-        }
-        if (service->state != SERVICE_STOPPED) {
-            SetLastError(ERROR_SERVICE_ALREADY_RUNNING);
-            return FALSE;
-        }
-        service->state = service->stateAfterStart;
-        return TRUE;
+    char* text = reinterpret_cast<char*>(entries + services.size());
+    for (const auto& entry : services) {
+        entries[*returned] = ENUM_SERVICE_STATUSA{};
+        entries[(*returned)++].lpDisplayName = lstrcpyA(text, entry.second.displayName.c_str());
+        text += entry.second.displayName.size() + 1;
     }
+    return TRUE;
+}
 
-    static BOOL WINAPI ControlService(SC_HANDLE handle, DWORD control, LPSERVICE_STATUS status)
-    {
-        DWORD error = 0;
-        FakeService* service = Fake().Find(handle, SERVICE_STOP, error);
-        Fake().calls.push_back("stop " + Fake().m_handles[handle]);
-        ++Fake().stopRequests;
-        if (error || control != SERVICE_CONTROL_STOP || service->stopFillsNoStatus) {
-            SetLastError(error ? error : ERROR_ACCESS_DENIED);
-            return FALSE;
-        }
-        const bool refused = service->refusesStop || service->state == SERVICE_STOPPED;
-        if (!refused)
-            service->state = service->stateAfterStop;
-        *status = SERVICE_STATUS{};
-        status->dwCurrentState = service->state;
-        if (refused) {
-            SetLastError(service->state == SERVICE_STOPPED ? ERROR_SERVICE_NOT_ACTIVE : ERROR_INVALID_SERVICE_CONTROL);
-            return FALSE;
-        }
-        return TRUE;
-    }
+BOOL WINAPI FakeCloseHandle(SC_HANDLE handle)
+{
+    return Fake().open.erase(handle) == 1;
+}
 
-    static BOOL WINAPI EnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STATUSA entries, DWORD size,
-                                    LPDWORD needed, LPDWORD returned, LPDWORD)
-    {
-        if (const DWORD error = Fake().Use(manager, SC_MANAGER_ENUMERATE_SERVICE)) {
-            SetLastError(error);
-            return FALSE;
-        }
-        // Records first, display names packed behind them, as the real manager lays them out.
-        const auto& services = Fake().m_services;
-        const auto shown = [](const std::string& name, const FakeService& service) {
-            return service.displayName.empty() ? name : service.displayName;
-        };
-        DWORD total = 0;
-        for (const auto& [name, service] : services)
-            total += sizeof(ENUM_SERVICE_STATUSA) + static_cast<DWORD>(name.size() + shown(name, service).size() + 2);
-        const bool probe = size <= sizeof(ENUM_SERVICE_STATUSA);
-        const DWORD extra = probe ? 0 : static_cast<DWORD>(Fake().servicesAddedAfterProbe) * 64;
-        *needed = total + extra;
-        *returned = 0;
-        if (size < total + extra && (probe || !Fake().servicesAddedAfterProbe)) {
-            SetLastError(ERROR_MORE_DATA);
-            return FALSE;
-        }
-        char* text = reinterpret_cast<char*>(entries) + services.size() * sizeof(ENUM_SERVICE_STATUSA);
-        for (const auto& [name, service] : services) {
-            ENUM_SERVICE_STATUSA& entry = entries[(*returned)++];
-            entry = ENUM_SERVICE_STATUSA{};
-            entry.lpServiceName = lstrcpyA(text, name.c_str());
-            text += name.size() + 1;
-            entry.lpDisplayName = lstrcpyA(text, shown(name, service).c_str());
-            text += std::strlen(text) + 1;
-            entry.ServiceStatus.dwCurrentState = service.state;
-        }
-        if (Fake().servicesAddedAfterProbe) {
-            SetLastError(ERROR_MORE_DATA);
-            return FALSE;
-        }
-        return TRUE;
-    }
+} // namespace
 
-    static BOOL WINAPI CloseHandle(SC_HANDLE handle)
-    {
-        const auto found = Fake().m_handles.find(handle);
-        if (found == Fake().m_handles.end()) {
-            SetLastError(ERROR_INVALID_HANDLE);
-            return FALSE;
-        }
-        Fake().calls.push_back("close " + found->second);
-        Fake().m_handles.erase(found);
-        Fake().m_openOf.erase(handle);
-        --Fake().openHandles;
-        return TRUE;
-    }
-};
-
-FakeServiceControl::FakeServiceControl() : m_saved(ServiceControl())
+FakeServiceControl::FakeServiceControl()
 {
     current = this;
-    ServiceControlApi& api = ServiceControl();
-    api.openManager = &FakeServiceCalls::OpenManager;
-    api.openService = &FakeServiceCalls::OpenService;
-    api.keyNameOf = &FakeServiceCalls::KeyNameOf;
-    api.queryStatus = &FakeServiceCalls::QueryStatus;
-    api.startService = &FakeServiceCalls::StartService;
-    api.controlService = &FakeServiceCalls::ControlService;
-    api.enumServices = &FakeServiceCalls::EnumServices;
-    api.closeHandle = &FakeServiceCalls::CloseHandle;
+    ServiceControl() = { &FakeOpenManager, &FakeOpenService, &FakeKeyNameOf, &FakeQueryStatus,
+                         &FakeStartService, &FakeControlService, &FakeEnumServices, &FakeCloseHandle };
 }
 
 FakeServiceControl::~FakeServiceControl()
 {
-    ServiceControl() = m_saved;
+    ServiceControl() = ServiceControlApi();
     current = nullptr;
-}
-
-SC_HANDLE FakeServiceControl::NewHandle(const std::string& name)
-{
-    const auto handle = reinterpret_cast<SC_HANDLE>(m_nextHandle++);
-    m_handles[handle] = name;
-    m_openOf[handle] = opens.size() - 1;
-    ++openHandles;
-    return handle;
-}
-
-DWORD FakeServiceControl::Use(SC_HANDLE handle, DWORD right)
-{
-    const auto found = m_openOf.find(handle);
-    if (found == m_openOf.end())
-        return ERROR_INVALID_HANDLE;
-    FakeOpen& open = opens[found->second];
-    open.needed |= right;
-    // Every connection to the manager may connect, whatever it asked for.
-    const DWORD granted = open.target.empty() ? open.asked | SC_MANAGER_CONNECT : open.asked;
-    return (granted & right) == right ? 0 : ERROR_ACCESS_DENIED;
-}
-
-FakeService* FakeServiceControl::Find(SC_HANDLE handle, DWORD neededAccess, DWORD& error)
-{
-    error = Use(handle, neededAccess);
-    if (error)
-        return nullptr;
-    const auto service = m_services.find(m_handles[handle]);
-    if (service == m_services.end()) {
-        error = ERROR_INVALID_HANDLE;
-        return nullptr;
-    }
-    error = 0;
-    return &service->second;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A scripted Service Control Manager in place of the real one: services whose state the test
-// sets, opens and queries that fail on demand, the rights every open asked for and its calls
-// needed, and a count of the handles still open.
+// sets, opens that fail on demand, and every open with the rights it asked for. A call on a
+// handle opened without the right it needs is refused, as the real manager refuses it.
 #include "ServiceControlApi.h"
 #include <map>
 #include <string>
@@ -10,20 +10,15 @@
 struct FakeService {
     DWORD state = SERVICE_STOPPED;
     std::string displayName;
-    DWORD openError = 0;      // an open fails with this error when set
-    DWORD deniedAccess = 0;   // an open asking for any of these rights is refused
+    DWORD openError = 0; // an open fails with this error when set
     bool queryFails = false;
     DWORD stateAfterStart = SERVICE_START_PENDING;
     DWORD stateAfterStop = SERVICE_STOP_PENDING;
-    bool refusesStop = false;       // ControlService fails and reports the unchanged state
-    bool stopFillsNoStatus = false; // ControlService fails without filling in a state
 };
 
-// One open, refused or not: the manager's connection has an empty target.
 struct FakeOpen {
-    std::string target;
-    DWORD asked;
-    DWORD needed; // the rights the calls on the handle needed, granted or not
+    std::string name; // empty for the manager
+    DWORD access;
 };
 
 class FakeServiceControl {
@@ -33,31 +28,11 @@ public:
     FakeServiceControl(const FakeServiceControl&) = delete;
     FakeServiceControl& operator=(const FakeServiceControl&) = delete;
 
-    FakeService& Service(const std::string& name) { return m_services[name]; }
-    void Remove(const std::string& name) { m_services.erase(name); }
-
+    std::map<std::string, FakeService> services;
     bool managerFails = false;
-    DWORD deniedManagerAccess = 0; // a manager open asking for any of these rights is refused
-    // The second enumeration finds this many more services than the probe did, and says so.
-    int servicesAddedAfterProbe = 0;
     std::vector<FakeOpen> opens;
-    std::vector<std::string> calls; // "open <name> <access>", "start <name>", "stop <name>", "close <name>"
-    int openHandles = 0;
-    int startRequests = 0;
-    int stopRequests = 0;
+    std::map<SC_HANDLE, FakeOpen> open; // the handles not closed yet
+    std::vector<std::string> requests;  // "start <name>", "stop <name>"
 
     static FakeServiceControl* current;
-
-private:
-    friend struct FakeServiceCalls;
-    ServiceControlApi m_saved;
-    std::map<std::string, FakeService> m_services;
-    std::map<SC_HANDLE, std::string> m_handles; // service handles; the manager maps to ""
-    std::map<SC_HANDLE, size_t> m_openOf;       // index into opens
-    UINT_PTR m_nextHandle = 0x1000;
-
-    SC_HANDLE NewHandle(const std::string& name);
-    // Notes the right as needed; ERROR_ACCESS_DENIED when the handle was not opened with it.
-    DWORD Use(SC_HANDLE handle, DWORD right);
-    FakeService* Find(SC_HANDLE handle, DWORD neededAccess, DWORD& error);
 };

@@ -1,30 +1,29 @@
 #include "FakeShell.h"
+#include <gtest/gtest.h>
 #include <cstring>
 
 FakeShell* FakeShell::current = nullptr;
 
-FakeShell::FakeShell() : m_saved(ShellNotify())
+namespace {
+
+BOOL WINAPI NotifyIcon(DWORD command, PNOTIFYICONDATAA data)
+{
+    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), data->cbSize) << "the record's first layout";
+    EXPECT_TRUE(std::memchr(data->szTip, 0, 64)) << "the tooltip ends within the first layout's 64 bytes";
+    FakeShell::current->calls.push_back({ command, data->uFlags, data->hWnd, data->hIcon, data->szTip });
+    return command != NIM_ADD || !FakeShell::current->refuseAdd;
+}
+
+} // namespace
+
+FakeShell::FakeShell()
 {
     current = this;
-    ShellNotify().notifyIcon = &FakeShell::NotifyIcon;
+    ShellNotify().notifyIcon = &NotifyIcon;
 }
 
 FakeShell::~FakeShell()
 {
-    ShellNotify() = m_saved;
+    ShellNotify() = ShellNotifyApi();
     current = nullptr;
-}
-
-BOOL WINAPI FakeShell::NotifyIcon(DWORD command, PNOTIFYICONDATAA data)
-{
-    // The record's first layout holds 64 tooltip bytes; the text must end inside them.
-    const void* end = memchr(data->szTip, 0, 64);
-    const std::string tooltip = end ? data->szTip : "<not terminated within 64 bytes>";
-    current->calls.push_back({ command, data->uFlags, data->hWnd, data->uID, data->uCallbackMessage, data->hIcon,
-                               tooltip, data->cbSize });
-    if (command == NIM_ADD)
-        return !current->refuseAdd;
-    if (command == NIM_MODIFY)
-        return !current->refuseModify;
-    return TRUE;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The notification area in place of the shell's: every call is recorded with a copy of its
-// record, and the shell's answer is scripted.
+// The notification area in place of the shell's: every call is recorded, and an add can be refused.
 #include "ShellNotifyApi.h"
 #include <string>
 #include <vector>
@@ -9,11 +8,8 @@ struct ShellCall {
     DWORD command;
     UINT flags;
     HWND window;
-    UINT iconId;
-    UINT callbackMessage;
     HICON icon;
     std::string tooltip;
-    DWORD size;
 };
 
 class FakeShell {
@@ -25,11 +21,6 @@ public:
 
     std::vector<ShellCall> calls;
     bool refuseAdd = false;
-    bool refuseModify = false;
 
     static FakeShell* current;
-
-private:
-    static BOOL WINAPI NotifyIcon(DWORD command, PNOTIFYICONDATAA data);
-    ShellNotifyApi m_saved;
 };

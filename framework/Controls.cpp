@@ -1,4 +1,4 @@
-#include "ComboBox.h"
+#include "Controls.h"
 #include <vector>
 
 void CComboBox::GetLBText(int index, CString& text)

@@ -2,12 +2,13 @@
 #include "CString.h"
 #include "Wnd.h"
 
+// The controls of a dialog that the program binds to members.
+
 // A combobox of a dialog. An owner-drawn one draws its rows in DrawItem.
 class CComboBox : public CWnd {
 public:
     int AddString(const char* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
     int DeleteString(UINT index) { return static_cast<int>(SendMessage(CB_DELETESTRING, index)); }
-    int GetCount() { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
     DWORD GetEditSel() { return static_cast<DWORD>(SendMessage(CB_GETEDITSEL)); }
@@ -20,5 +21,7 @@ public:
 protected:
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
+
+class CButton : public CWnd {};
 
 class CEdit : public CWnd {};

@@ -1,5 +1,7 @@
 #include "MonitorDlg.h"
+#include "RefreshStep.h"
 #include "ServiceManager.h"
+#include "StatusTexts.h"
 
 void CMonitorDlg::StartDatabase()
 {
@@ -28,18 +30,17 @@ void CMonitorDlg::SendStart(const MonitoredService& service)
     ServiceHandle opened = ServiceManager::OpenForStart(m_hSCManager.get(), service.name);
     if (!opened) {
         // The earlier request, if any, stays in force with its handle.
-        service.stateLine = service.openFailedText;
+        service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
         // The refresh closes only the handle of the request it finds; one of the other kind would leak.
         service.stop.reset();
         service.start = std::move(opened);
-        service.dots = 1;
-        service.request = REQUEST_START;
+        service.Keep(RequestSent(service.Progress(), REQUEST_START));
         ServiceManager::RequestStart(service.start.get());
         SERVICE_STATUS status{};
         service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
             ? GetStatusText(status, service.kind)
-            : CString(service.startQueryFailedText);
+            : CString(FailureTextsOf(service.kind).startQueryFailed);
     }
     service.nameLine = "(" + service.name + ")";
     UpdateData(FALSE);
@@ -49,12 +50,11 @@ void CMonitorDlg::SendStop(const MonitoredService& service)
 {
     ServiceHandle opened = ServiceManager::OpenForStop(m_hSCManager.get(), service.name);
     if (!opened) {
-        service.stateLine = service.openFailedText;
+        service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
         service.start.reset();
         service.stop = std::move(opened);
-        service.dots = 1;
-        service.request = REQUEST_STOP;
+        service.Keep(RequestSent(service.Progress(), REQUEST_STOP));
         service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
     }
     service.nameLine = "(" + service.name + ")";

@@ -1,4 +1,0 @@
-#pragma once
-#include "Wnd.h"
-
-class CButton : public CWnd {};

@@ -1,0 +1,64 @@
+// Our stand-in for the application framework, where its mistakes would be the program's.
+#include "InfoDlg.h"
+#include "MonitorFixture.h"
+#include <stdexcept>
+
+namespace {
+
+class CThrowingWnd : public CWnd {
+public:
+    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("kaputt"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_MESSAGE(WM_USER, OnThrow)
+END_MESSAGE_MAP()
+
+using FrameworkTest = MonitorFixture;
+
+TEST_F(FrameworkTest, AnExceptionStopsAtTheWindowProcedureAndSaysWhatItWas)
+{
+    FakeUserInterface& ui = m_ui;
+    CThrowingWnd window;
+    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(0, window.SendMessage(WM_USER));
+    ASSERT_EQ(1u, ui.swallowed.size());
+    EXPECT_NE(std::string::npos, ui.swallowed[0].find("kaputt")) << ui.swallowed[0];
+    ui.swallowed.clear();
+}
+
+TEST_F(FrameworkTest, AControlLetsGoOfItsWindowWithTheObjectOrTheDialog)
+{
+    const HWND window = CreateWindowExA(0, "BUTTON", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    {
+        CButton button;
+        button.Attach(window);
+        ASSERT_EQ(&button, CWnd::FromHandlePermanent(window));
+    }
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(window)) << "the object that went no longer maps the window";
+    DestroyWindow(window);
+    CInfoDlg dialog;
+    ASSERT_TRUE(dialog.Create(CInfoDlg::IDD));
+    ASSERT_NE(nullptr, dialog.m_cbCredits.m_hWnd);
+    dialog.DestroyWindow();
+    EXPECT_EQ(nullptr, dialog.m_cbCredits.m_hWnd);
+    EXPECT_EQ(nullptr, dialog.m_cbOracleSrv.m_hWnd);
+}
+
+TEST_F(FrameworkTest, AMenuItemsDrawingIsNotHandedToAControl)
+{
+    CInfoDlg dialog;
+    ASSERT_TRUE(dialog.Create(CInfoDlg::IDD));
+    DRAWITEMSTRUCT item{};
+    item.hDC = CreateCompatibleDC(nullptr);
+    item.hwndItem = dialog.m_cbCredits.m_hWnd; // a menu handle that happens to read as the list
+    item.CtlType = ODT_MENU;
+    EXPECT_EQ(FALSE, SendMessageA(dialog.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    item.CtlType = ODT_COMBOBOX;
+    EXPECT_EQ(TRUE, SendMessageA(dialog.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    DeleteDC(item.hDC);
+    dialog.DestroyWindow();
+}
+
+} // namespace

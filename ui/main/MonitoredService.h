@@ -1,0 +1,27 @@
+#pragma once
+#include "CString.h"
+#include "ServiceHandle.h"
+#include "ServiceState.h"
+
+// The main window's members that belong to one watched service, so that the database and the
+// listener go through the very same steps.
+struct MonitoredService {
+    int kind;
+    const CString& name;
+    CString& stateLine;
+    CString& nameLine;
+    ServiceHandle& query;
+    ServiceHandle& start;
+    ServiceHandle& stop;
+    int& dots;
+    int& request;
+    int& summary;
+
+    ServiceProgress Progress() const { return { dots, request, summary }; }
+    void Keep(const ServiceProgress& progress) const
+    {
+        dots = progress.dots;
+        request = progress.request;
+        summary = progress.summary;
+    }
+};
