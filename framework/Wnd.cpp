@@ -21,7 +21,7 @@ void ReportSwallowedException()
 {
     std::string text = "Velmora: exception swallowed at a window procedure: ";
     try {
-        throw;
+        std::rethrow_exception(std::current_exception());
     } catch (const std::exception& caught) {
         text += caught.what();
     } catch (...) {
