@@ -166,14 +166,14 @@ void CMonitorDlg::OnContextMenu(CWnd*, CPoint)
 
 MonitoredService CMonitorDlg::Database()
 {
-    return { KIND_ORACLE,   m_strOracleSrv, m_strOracleState, m_strOracleName,  m_hOracleQuery,
-             m_hOracleStart, m_hOracleStop,  m_nOracleDots,    m_nOracleRequest, m_nOracleSummary };
+    return { KIND_ORACLE, m_strOracleSrv, m_strOracleState, m_strOracleName, m_hOracleQuery,
+             m_hOracleStart, m_hOracleStop, m_nOracleDots, m_nOracleRequest, m_nOracleSummary };
 }
 
 MonitoredService CMonitorDlg::Listener()
 {
-    return { KIND_TNS,   m_strOracleTns, m_strTnsState, m_strTnsName,  m_hTnsQuery,
-             m_hTnsStart, m_hTnsStop,     m_nTnsDots,    m_nTnsRequest, m_nTnsSummary };
+    return { KIND_TNS, m_strOracleTns, m_strTnsState, m_strTnsName, m_hTnsQuery,
+             m_hTnsStart, m_hTnsStop, m_nTnsDots, m_nTnsRequest, m_nTnsSummary };
 }
 
 void CMonitorDlg::ReadServiceNames()
