@@ -1,5 +1,6 @@
 // Our stand-in for the application framework, where its mistakes would be the program's.
 #include "InfoDlg.h"
+#include "MonitorApp.h"
 #include "MonitorFixture.h"
 #include <stdexcept>
 
@@ -59,6 +60,26 @@ TEST_F(FrameworkTest, AMenuItemsDrawingIsNotHandedToAControl)
     EXPECT_EQ(TRUE, SendMessageA(dialog.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
     DeleteDC(item.hDC);
     dialog.DestroyWindow();
+}
+
+// The settings' branch is named after the program's file, so a copy under another name keeps its own.
+TEST(ApplicationTest, IsNamedAfterItsExecutable)
+{
+    const CWinApp app;
+    EXPECT_EQ(CString("velmora-unit-tests"), app.m_pszAppName);
+}
+
+TEST_F(FrameworkTest, TheProgramRunsItsWindowUntilItEnds)
+{
+    CMonitorApp app("Velmora");
+    bool running = false;
+    WhenModal([&] {
+        running = AfxGetMainWnd() && IsWindow(AfxGetMainWnd()->m_hWnd);
+        AfxGetMainWnd()->PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    EXPECT_FALSE(app.InitInstance()) << "there is no message loop of the application's own";
+    EXPECT_TRUE(running);
+    EXPECT_EQ(nullptr, AfxGetMainWnd());
 }
 
 } // namespace

@@ -55,12 +55,14 @@ TEST_F(InfoDlgTest, OpensWithTheStoredSettingsTheServicesTheHolidaysAndTheCredit
     WriteText("OracleSrv", "OracleServiceXE");
     WriteText("OracleTns", "Oracle\\Dienst mit Blanks");
     WriteNumber("ParamStart", 1);
-    WriteNumber("ParamMin", 2);
+    WriteNumber("ParamMin", 1);
+    WriteNumber("ParamEnde", 2);
     Open();
     EXPECT_EQ("OracleServiceXE", Text(1012));
     EXPECT_EQ("Oracle\\Dienst mit Blanks", Text(1004)) << "a name no service has is kept";
     EXPECT_TRUE(Ticked(1006));
-    EXPECT_FALSE(Ticked(1008)) << "2 is no switch value";
+    EXPECT_TRUE(Ticked(1008));
+    EXPECT_FALSE(Ticked(1009)) << "2 is no switch value";
     EXPECT_FALSE(Ticked(1014));
     EXPECT_FALSE(IsWindowEnabled(Item(1015))) << "no alternative text stored";
     EXPECT_EQ("OracleServiceXE", Text(1015)) << "the edit shows what the tooltip shows";

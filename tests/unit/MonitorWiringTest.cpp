@@ -128,13 +128,29 @@ TEST_F(MonitorWiringTest, TheExitPathAsksStopsAndEnds)
               m_ui.questions.at(0));
 }
 
+TEST_F(MonitorWiringTest, AServiceStoredUnderItsDisplayNameIsWatched)
+{
+    Configure(SERVICE_RUNNING, SERVICE_RUNNING);
+    m_scm.services[kDatabase].displayName = "Oracle Datenbank";
+    WriteText("OracleSrv", "Oracle Datenbank");
+    OpenWindow();
+    m_dlg->RefreshStatus();
+    EXPECT_EQ("Oracle ist gestartet.", Line(IDC_ORACLE_STATE));
+    EXPECT_EQ("(Oracle Datenbank)", Line(IDC_ORACLE_NAME));
+}
+
 TEST_F(MonitorWiringTest, ParamStopEndsOnlyOnceTheServicesWereSeenActive)
 {
     Configure(SERVICE_STOPPED, SERVICE_STOPPED);
     WriteNumber("ParamStop", 1);
+    m_scm.services[kDatabase].queryFails = true;
+    m_scm.services[kListener].queryFails = true;
     OpenWindow();
     m_dlg->RefreshStatus();
-    EXPECT_FALSE(Ended());
+    m_scm.services[kDatabase].queryFails = false;
+    m_scm.services[kListener].queryFails = false;
+    m_dlg->RefreshStatus();
+    EXPECT_FALSE(Ended()) << "unreachable services were not seen active";
     SetStates(SERVICE_RUNNING, SERVICE_START_PENDING);
     m_dlg->RefreshStatus();
     SetStates(SERVICE_STOPPED, SERVICE_STOPPED);
@@ -206,6 +222,7 @@ TEST_F(MonitorWiringTest, AFirstRunOpensTheSettingsOverTheDisabledWindowThenRefr
     Tick(CMonitorDlg::TIMER_STARTUP);
     EXPECT_FALSE(windowEnabled) << "the settings dialog is owned by the main window";
     EXPECT_TRUE(IsWindowEnabled(m_dlg->m_hWnd));
+    EXPECT_EQ(m_dlg.get(), AfxGetMainWnd()) << "the settings dialog's end leaves the main window known";
     EXPECT_EQ(500u, m_ui.timers.at(CMonitorDlg::TIMER_REFRESH));
     EXPECT_EQ("Meine DB", m_shell.calls.back().tooltip);
 }
@@ -215,6 +232,11 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesTheTooltipMenuAndRestore)
     OpenWindow();
     EXPECT_EQ("Kein Service eingetragen", m_shell.calls.at(0).tooltip);
     EXPECT_EQ(m_dlg->m_hWnd, m_shell.calls.at(0).window);
+    EXPECT_EQ(1034u, m_shell.calls.at(0).callbackMessage);
+    EXPECT_EQ(104u, m_shell.calls.at(0).iconId);
+    char infoCommand[64] = "";
+    GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), 16, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
+    EXPECT_STRNE("", infoCommand) << "the system menu opens the settings too";
     WriteText("OracleSrv", kDatabase);
     EXPECT_EQ(CString(kDatabase), m_dlg->GetTooltipText());
     m_dlg->OnTrayIconMessage(CMonitorDlg::TRAY_ICON_ID, WM_RBUTTONUP);
@@ -226,7 +248,13 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesTheTooltipMenuAndRestore)
     EXPECT_FALSE(m_ui.greyedInTrackedMenus.at(1).count(CMonitorDlg::ID_TRAY_RESTORE));
     m_dlg->OnTrayIconMessage(CMonitorDlg::TRAY_ICON_ID, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(m_dlg->m_hWnd));
+    EXPECT_FALSE(IsIconic(m_dlg->m_hWnd));
+    m_dlg->MinimizeWindow();
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, 32774, 0); // the tray menu's "Wiederherstellen"
+    EXPECT_TRUE(IsWindowVisible(m_dlg->m_hWnd));
+    const size_t calls = m_shell.calls.size();
     SendMessageA(m_dlg->m_hWnd, CMonitorDlg::WM_TASKBARCREATED, 0, 0);
+    ASSERT_EQ(calls + 1, m_shell.calls.size());
     EXPECT_EQ(static_cast<DWORD>(NIM_ADD), m_shell.calls.back().command) << "the icon is shown again";
 }
 

@@ -164,6 +164,9 @@ TEST(CombinedStateTest, AStopBeforeExitFailsUnlessTheDatabaseIsStoppingOrStopped
 TEST(CombinedStateTest, ARequestIsReachedWhenEveryNamedServiceReachedIt)
 {
     WatchedPair pair = Pair(true, SUMMARY_RUNNING, true, SUMMARY_RUNNING);
+    pair.listener.request = REQUEST_STARTED;
+    EXPECT_FALSE(AllNamedReached(pair, REQUEST_STARTED));
+    pair.listener.request = REQUEST_NONE;
     pair.database.request = REQUEST_STARTED;
     EXPECT_FALSE(AllNamedReached(pair, REQUEST_STARTED));
     pair.listener.request = REQUEST_STARTED;

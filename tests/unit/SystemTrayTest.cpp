@@ -47,6 +47,8 @@ TEST(SystemTrayTest, AfterARefusedAddNothingMoreIsAsked)
     FakeShell shell;
     shell.refuseAdd = true;
     {
+        CSystemTray never;
+        EXPECT_FALSE(never.SetIcon(nullptr)) << "no icon before it was added";
         CSystemTray tray;
         EXPECT_FALSE(tray.Create(nullptr, WM_USER + 10, "Tip", nullptr, 104));
         EXPECT_FALSE(tray.SetIcon(nullptr));

@@ -121,6 +121,7 @@ BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STA
         entries[(*returned)++].lpDisplayName = lstrcpyA(text, entry.second.displayName.c_str());
         text += entry.second.displayName.size() + 1;
     }
+    SetLastError(ERROR_SUCCESS);
     return TRUE;
 }
 

@@ -8,6 +8,8 @@ struct ShellCall {
     DWORD command;
     UINT flags;
     HWND window;
+    UINT iconId;
+    UINT callbackMessage;
     HICON icon;
     std::string tooltip;
 };
