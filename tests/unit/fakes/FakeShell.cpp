@@ -15,12 +15,24 @@ BOOL WINAPI NotifyIcon(DWORD command, PNOTIFYICONDATAA data)
     return command != NIM_ADD || !FakeShell::current->refuseAdd;
 }
 
+BOOL WINAPI Execute(SHELLEXECUTEINFOA* info)
+{
+    const auto text = [](const char* part) { return std::string(part ? part : ""); };
+    FakeShell::current->executed.push_back(text(info->lpVerb) + " " + text(info->lpFile) + " "
+                                           + text(info->lpParameters));
+    if (const DWORD error = FakeShell::current->executeError) {
+        SetLastError(error);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 } // namespace
 
 FakeShell::FakeShell()
 {
     current = this;
-    ShellNotify().notifyIcon = &NotifyIcon;
+    ShellNotify() = { &NotifyIcon, &Execute };
 }
 
 FakeShell::~FakeShell()

@@ -1,5 +1,7 @@
 #pragma once
-// The notification area in place of the shell's: every call is recorded, and an add can be refused.
+// The notification area in place of the shell's: every call is recorded, and an add can be
+// refused; a program started through the shell is recorded as "verb file parameters" and
+// fails with executeError when that is set.
 #include "ShellNotifyApi.h"
 #include <string>
 #include <vector>
@@ -23,6 +25,8 @@ public:
 
     std::vector<ShellCall> calls;
     bool refuseAdd = false;
+    std::vector<std::string> executed;
+    DWORD executeError = 0;
 
     static FakeShell* current;
 };
