@@ -1,6 +1,18 @@
 #include "MonitorFixture.h"
 #include "RawSettings.h"
 
+namespace {
+
+std::function<void()> g_whenModal;
+
+void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    g_whenModal();
+}
+
+} // namespace
+
 void MonitorFixture::SetUp()
 {
     RawSettings::DeleteBranch();
@@ -29,12 +41,11 @@ void MonitorFixture::SetStates(DWORD databaseState, DWORD listenerState)
     m_scm.services[kListener].state = listenerState;
 }
 
-CMonitorDlg& MonitorFixture::OpenWindow()
+void MonitorFixture::OpenWindow()
 {
     m_dlg = std::make_unique<CMonitorDlg>();
     m_app.m_pMainWnd = m_dlg.get();
     EXPECT_TRUE(m_dlg->Create(CMonitorDlg::IDD));
-    return *m_dlg;
 }
 
 std::string MonitorFixture::Line(int id) const
@@ -44,36 +55,11 @@ std::string MonitorFixture::Line(int id) const
     return text;
 }
 
-bool MonitorFixture::MenuItemGreyed(UINT command) const
-{
-    return (GetMenuState(m_dlg->m_pTrayPopup->m_hMenu, command, MF_BYCOMMAND) & MF_GRAYED) != 0;
-}
-
-HICON MonitorFixture::LastIcon() const
-{
-    for (auto call = m_shell.calls.rbegin(); call != m_shell.calls.rend(); ++call)
-        if (call->flags & NIF_ICON)
-            return call->icon;
-    return nullptr;
-}
-
 void MonitorFixture::Tick(UINT timerId)
 {
     ASSERT_TRUE(m_ui.timers.count(timerId)) << "timer " << timerId << " is not armed";
     m_dlg->OnTimer(timerId);
 }
-
-namespace {
-
-std::function<void()> g_whenModal;
-
-void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR id, DWORD)
-{
-    ::KillTimer(nullptr, id);
-    g_whenModal();
-}
-
-} // namespace
 
 void MonitorFixture::WhenModal(std::function<void()> action)
 {

@@ -27,12 +27,9 @@ protected:
     void Configure(DWORD databaseState, DWORD listenerState);
     void SetStates(DWORD databaseState, DWORD listenerState);
 
-    CMonitorDlg& OpenWindow();
+    void OpenWindow();
     std::string Line(int id) const;
     bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_dlg->m_hWnd, id)) != FALSE; }
-    bool MenuItemGreyed(UINT command) const;
-    static HICON Icon(UINT id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
-    HICON LastIcon() const;
     bool Ended() const { return m_dlg->m_nModalResult == IDCANCEL; }
     bool Minimised() const { return IsIconic(m_dlg->m_hWnd) && !IsWindowVisible(m_dlg->m_hWnd); }
     // Runs an armed timer's tick, as its WM_TIMER would.

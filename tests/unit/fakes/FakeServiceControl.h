@@ -21,18 +21,13 @@ struct FakeOpen {
     DWORD access;
 };
 
-class FakeServiceControl {
-public:
+struct FakeServiceControl {
     FakeServiceControl();
     ~FakeServiceControl();
-    FakeServiceControl(const FakeServiceControl&) = delete;
-    FakeServiceControl& operator=(const FakeServiceControl&) = delete;
 
     std::map<std::string, FakeService> services;
     bool managerFails = false;
     std::vector<FakeOpen> opens;
     std::map<SC_HANDLE, FakeOpen> open; // the handles not closed yet
     std::vector<std::string> requests;  // "start <name>", "stop <name>"
-
-    static FakeServiceControl* current;
 };

@@ -1,32 +1,18 @@
 #pragma once
-// The notification area in place of the shell's: every call is recorded, and an add can be
-// refused; a program started through the shell is recorded as "verb file parameters" and
-// fails with executeError when that is set.
+// The shell in place of the real one: every notification-area call is recorded and an add can be
+// refused; a program started through the shell is recorded as "verb file parameters" and fails
+// with executeError when that is set.
 #include "ShellNotifyApi.h"
 #include <string>
+#include <utility>
 #include <vector>
 
-struct ShellCall {
-    DWORD command;
-    UINT flags;
-    HWND window;
-    UINT iconId;
-    UINT callbackMessage;
-    HICON icon;
-    std::string tooltip;
-};
-
-class FakeShell {
-public:
+struct FakeShell {
     FakeShell();
     ~FakeShell();
-    FakeShell(const FakeShell&) = delete;
-    FakeShell& operator=(const FakeShell&) = delete;
 
-    std::vector<ShellCall> calls;
+    std::vector<std::pair<DWORD, NOTIFYICONDATAA>> calls; // command and record
     bool refuseAdd = false;
     std::vector<std::string> executed;
     DWORD executeError = 0;
-
-    static FakeShell* current;
 };

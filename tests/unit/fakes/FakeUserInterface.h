@@ -9,19 +9,13 @@
 #include <string>
 #include <vector>
 
-class FakeUserInterface {
-public:
+struct FakeUserInterface {
     FakeUserInterface();
     ~FakeUserInterface();
-    FakeUserInterface(const FakeUserInterface&) = delete;
-    FakeUserInterface& operator=(const FakeUserInterface&) = delete;
 
     std::vector<std::string> questions;
-    std::vector<HWND> questionOwners;
     std::deque<int> answers; // IDNO once they run out
-    std::vector<std::set<UINT>> greyedInTrackedMenus;
+    std::set<UINT> greyedInLastMenu;
     std::map<UINT_PTR, UINT> timers; // armed timer -> interval in ms
     std::vector<std::string> swallowed;
-
-    static FakeUserInterface* current;
 };
