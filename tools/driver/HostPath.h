@@ -1,6 +1,7 @@
 // Paths of the build machine as the programs under Wine see them.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 namespace driver {
@@ -8,9 +9,7 @@ namespace driver {
 // A Unix path of the build (as CMake passes it in) on Wine's drive Z:.
 inline std::string WindowsPath(std::string unixPath)
 {
-    for (char& c : unixPath)
-        if (c == '/')
-            c = '\\';
+    std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
     return "Z:" + unixPath;
 }
 

@@ -1,19 +1,18 @@
-// Looks at a program's notification-area icon and its popup menu from outside, for
-// end-to-end tests of the monitor.
+// The program's notification-area icon, looked at and operated from outside.
 #pragma once
 
 #include <windows.h>
 
 namespace driver {
 
+// The id the program gives its icon.
+constexpr UINT kIconId = 104;
+
 // Whether the shell knows an icon of that window and id: a modify that changes nothing.
 bool IconRegistered(HWND wnd, UINT iconId);
-// Takes the icon away as a restarting taskbar would.
+// Takes the icon away, as a taskbar that restarts loses it.
 bool DeleteIcon(HWND wnd, UINT iconId);
-// Tells the window that the taskbar was created anew.
-bool SendTaskbarCreated(HWND wnd);
-// A shown popup menu of that process, or null once the timeout has passed.
-HWND FindPopupMenu(DWORD pid, DWORD timeoutMs);
-bool DismissPopupMenu(HWND menu);
+// The notification the shell sends the window for a mouse message over its icon.
+bool PostTrayCallback(HWND wnd, UINT mouseMessage);
 
 } // namespace driver

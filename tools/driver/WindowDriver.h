@@ -1,5 +1,5 @@
-// Finds and operates the windows of another process the way a user would, for
-// end-to-end tests of the monitor.
+// Finds and operates the windows of another process the way a user would, for the tests, the
+// benchmark and the scripts.
 #pragma once
 
 #include <windows.h>
@@ -8,34 +8,14 @@
 
 namespace driver {
 
-// Window message the monitor's tray icon sends to its window (WM_USER + 10).
-constexpr UINT kTrayCallbackMessage = WM_USER + 10;
-// Control id of the text of a standard message box.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
-// A top-level window with that caption that is not a message box; pid 0 means any process.
+// A top-level window with that caption, looked for until the timeout; pid 0 means of any process.
 HWND FindMainWindow(const std::string& caption, DWORD timeoutMs, DWORD pid = 0);
-HWND FindMessageBox(const std::string& caption, DWORD timeoutMs, DWORD pid = 0);
-std::string MessageBoxText(HWND box);
-// buttonId is IDYES, IDNO, IDOK, ...
-bool AnswerMessageBox(HWND box, int buttonId);
-
+// Sent with a timeout, as another process's window may be busy or hung; -1 when it gave no answer.
+LRESULT Send(HWND wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, UINT timeoutMs = 2000);
 std::string ControlText(HWND dlg, int id);
-bool WaitControlText(HWND dlg, int id, const std::string& expected, DWORD timeoutMs);
-bool ClickButton(HWND dlg, int id);
-bool IsChecked(HWND dlg, int id);
-bool SetChecked(HWND dlg, int id, bool checked);
-bool SetControlText(HWND dlg, int id, const std::string& text);
-// Rows of a combobox's list; -1 when it cannot be asked. (Another process cannot read the
-// rows themselves under Wine.)
-int ComboRowCount(HWND dlg, int id);
-// Types into the edit field of a combobox as the keyboard would, one character at a time;
-// replaceAll selects the field's text first.
-bool TypeIntoCombo(HWND dlg, int id, const std::string& text, bool replaceAll);
-bool IsControlEnabled(HWND dlg, int id);
-
+// Waits until the control's text begins with text: a pending status line grows a dot at every refresh.
+bool WaitControlText(HWND dlg, int id, const std::string& text, DWORD timeoutMs);
+// The command a click on that button or menu item sends.
 bool PostCommand(HWND wnd, int commandId);
-bool PostTrayCallback(HWND wnd, UINT iconId, UINT mouseMessage);
-bool WaitWindowGone(HWND wnd, DWORD timeoutMs);
 
 } // namespace driver

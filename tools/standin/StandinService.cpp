@@ -12,12 +12,10 @@ struct Options {
     DWORD startDelayMs = 0;
     DWORD stopDelayMs = 0;
     bool refuseStop = false;
-    bool failStart = false;
     bool crashWhileStarting = false;
     DWORD crashAfterMs = INFINITE;
 };
 
-constexpr DWORD kServiceSpecificFailure = 42;
 constexpr DWORD kPendingSliceMs = 500;
 
 Options g_options;
@@ -46,16 +44,13 @@ Options ParseOptions(int argc, char** argv)
             continue;
         if (std::strcmp(arg, "--refuse-stop") == 0)
             options.refuseStop = true;
-        else if (std::strcmp(arg, "--fail-start") == 0)
-            options.failStart = true;
         else if (std::strcmp(arg, "--crash-while-starting") == 0)
             options.crashWhileStarting = true;
     }
     return options;
 }
 
-void ReportStatus(DWORD state, DWORD waitHintMs = 0, DWORD win32ExitCode = NO_ERROR,
-                  DWORD specificExitCode = 0)
+void ReportStatus(DWORD state, DWORD waitHintMs = 0)
 {
     std::lock_guard<std::mutex> lock(g_statusMutex);
     const bool pending = state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING;
@@ -64,8 +59,6 @@ void ReportStatus(DWORD state, DWORD waitHintMs = 0, DWORD win32ExitCode = NO_ER
     // While pending nothing is accepted, as real services do; a refusing service never accepts STOP.
     g_status.dwControlsAccepted =
         (state == SERVICE_RUNNING && !g_options.refuseStop) ? SERVICE_ACCEPT_STOP : 0;
-    g_status.dwWin32ExitCode = win32ExitCode;
-    g_status.dwServiceSpecificExitCode = specificExitCode;
     g_status.dwCheckPoint = pending ? g_status.dwCheckPoint + 1 : 0;
     g_status.dwWaitHint = waitHintMs;
     SetServiceStatus(g_statusHandle, &g_status);
@@ -120,10 +113,6 @@ void WINAPI ServiceMain(DWORD argc, LPSTR* argv)
     StayPending(SERVICE_START_PENDING, g_options.startDelayMs);
     if (g_options.crashWhileStarting)
         CrashAbruptly();
-    if (g_options.failStart) {
-        ReportStatus(SERVICE_STOPPED, 0, ERROR_SERVICE_SPECIFIC_ERROR, kServiceSpecificFailure);
-        return;
-    }
 
     ReportStatus(SERVICE_RUNNING);
     if (WaitForSingleObject(g_stopEvent, g_options.crashAfterMs) == WAIT_TIMEOUT)
