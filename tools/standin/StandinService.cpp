@@ -1,4 +1,4 @@
-// A Windows service that behaves like a slow, sometimes misbehaving database service,
+// A Windows service that behaves like a slow database service, one that may also vanish,
 // so the monitor can be tested against real SCM state changes.
 #include <windows.h>
 
@@ -11,8 +11,6 @@ namespace {
 struct Options {
     DWORD startDelayMs = 0;
     DWORD stopDelayMs = 0;
-    bool refuseStop = false;
-    bool crashWhileStarting = false;
     DWORD crashAfterMs = INFINITE;
 };
 
@@ -24,13 +22,11 @@ SERVICE_STATUS g_status = {};
 std::mutex g_statusMutex;
 HANDLE g_stopEvent = nullptr;
 
-bool ReadMsOption(const char* arg, const char* prefix, DWORD& value)
+void ReadMsOption(const char* arg, const char* prefix, DWORD& value)
 {
     const size_t length = std::strlen(prefix);
-    if (std::strncmp(arg, prefix, length) != 0)
-        return false;
-    value = static_cast<DWORD>(std::strtoul(arg + length, nullptr, 10));
-    return true;
+    if (std::strncmp(arg, prefix, length) == 0)
+        value = static_cast<DWORD>(std::strtoul(arg + length, nullptr, 10));
 }
 
 Options ParseOptions(int argc, char** argv)
@@ -38,14 +34,9 @@ Options ParseOptions(int argc, char** argv)
     Options options;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (ReadMsOption(arg, "--start-delay=", options.startDelayMs)
-            || ReadMsOption(arg, "--stop-delay=", options.stopDelayMs)
-            || ReadMsOption(arg, "--crash-after=", options.crashAfterMs))
-            continue;
-        if (std::strcmp(arg, "--refuse-stop") == 0)
-            options.refuseStop = true;
-        else if (std::strcmp(arg, "--crash-while-starting") == 0)
-            options.crashWhileStarting = true;
+        ReadMsOption(arg, "--start-delay=", options.startDelayMs);
+        ReadMsOption(arg, "--stop-delay=", options.stopDelayMs);
+        ReadMsOption(arg, "--crash-after=", options.crashAfterMs);
     }
     return options;
 }
@@ -56,9 +47,8 @@ void ReportStatus(DWORD state, DWORD waitHintMs = 0)
     const bool pending = state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING;
     g_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     g_status.dwCurrentState = state;
-    // While pending nothing is accepted, as real services do; a refusing service never accepts STOP.
-    g_status.dwControlsAccepted =
-        (state == SERVICE_RUNNING && !g_options.refuseStop) ? SERVICE_ACCEPT_STOP : 0;
+    // While pending nothing is accepted, as real services do.
+    g_status.dwControlsAccepted = state == SERVICE_RUNNING ? SERVICE_ACCEPT_STOP : 0;
     g_status.dwCheckPoint = pending ? g_status.dwCheckPoint + 1 : 0;
     g_status.dwWaitHint = waitHintMs;
     SetServiceStatus(g_statusHandle, &g_status);
@@ -89,8 +79,6 @@ DWORD WINAPI HandleControl(DWORD control, DWORD, LPVOID, LPVOID)
 {
     switch (control) {
     case SERVICE_CONTROL_STOP:
-        if (g_options.refuseStop)
-            return ERROR_CALL_NOT_IMPLEMENTED;
         // A real service answers the stop with its pending state, which the caller reads from the reply.
         ReportStatus(SERVICE_STOP_PENDING, g_options.stopDelayMs + 1000);
         SetEvent(g_stopEvent);
@@ -111,8 +99,6 @@ void WINAPI ServiceMain(DWORD argc, LPSTR* argv)
     g_stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
     StayPending(SERVICE_START_PENDING, g_options.startDelayMs);
-    if (g_options.crashWhileStarting)
-        CrashAbruptly();
 
     ReportStatus(SERVICE_RUNNING);
     if (WaitForSingleObject(g_stopEvent, g_options.crashAfterMs) == WAIT_TIMEOUT)
