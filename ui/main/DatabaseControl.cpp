@@ -1,33 +1,47 @@
+#include "HelperCommand.h"
 #include "MonitorDlg.h"
 #include "RefreshStep.h"
 #include "ServiceManager.h"
 #include "StatusTexts.h"
 
+namespace {
+
+bool RefusedForLackOfRights(const ServiceHandle& opened)
+{
+    return !opened && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+} // namespace
+
 void CMonitorDlg::StartDatabase()
 {
-    SendToBoth(&CMonitorDlg::SendStart);
+    SendToBoth(&CMonitorDlg::SendStart, REQUEST_START);
 }
 
 void CMonitorDlg::StopDatabase()
 {
-    SendToBoth(&CMonitorDlg::SendStop);
+    SendToBoth(&CMonitorDlg::SendStop, REQUEST_STOP);
 }
 
 // The database completely first, then the listener, whatever became of the database; no waiting:
-// the refresh watches the requests come to rest.
-void CMonitorDlg::SendToBoth(void (CMonitorDlg::*send)(const MonitoredService&))
+// the refresh watches the requests come to rest. What was refused for lack of rights is offered
+// to the helper once, after both.
+void CMonitorDlg::SendToBoth(bool (CMonitorDlg::*send)(const MonitoredService&), int request)
 {
     if (!BeginServiceLines())
         return;
-    if (!m_strOracleSrv.IsEmpty())
-        (this->*send)(Database());
-    if (!m_strOracleTns.IsEmpty())
-        (this->*send)(Listener());
+    std::vector<MonitoredService> refused;
+    for (const MonitoredService& service : { Database(), Listener() })
+        if (!service.name.IsEmpty() && (this->*send)(service) && PassableToHelper(service.name))
+            refused.push_back(service);
+    if (!refused.empty())
+        OfferHelper(request, refused);
 }
 
-void CMonitorDlg::SendStart(const MonitoredService& service)
+bool CMonitorDlg::SendStart(const MonitoredService& service)
 {
     ServiceHandle opened = ServiceManager::OpenForStart(m_hSCManager.get(), service.name);
+    const bool refused = RefusedForLackOfRights(opened);
     if (!opened) {
         // The earlier request, if any, stays in force with its handle.
         service.stateLine = FailureTextsOf(service.kind).openFailed;
@@ -44,11 +58,13 @@ void CMonitorDlg::SendStart(const MonitoredService& service)
     }
     service.nameLine = "(" + service.name + ")";
     UpdateData(FALSE);
+    return refused;
 }
 
-void CMonitorDlg::SendStop(const MonitoredService& service)
+bool CMonitorDlg::SendStop(const MonitoredService& service)
 {
     ServiceHandle opened = ServiceManager::OpenForStop(m_hSCManager.get(), service.name);
+    const bool refused = RefusedForLackOfRights(opened);
     if (!opened) {
         service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
@@ -59,4 +75,5 @@ void CMonitorDlg::SendStop(const MonitoredService& service)
     }
     service.nameLine = "(" + service.name + ")";
     UpdateData(FALSE);
+    return refused;
 }

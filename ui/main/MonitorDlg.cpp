@@ -116,8 +116,7 @@ void CMonitorDlg::RequestExit()
         OnCancel();
         return;
     }
-    if (ReadSetting(Settings::kParamAsk) == 1
-        && MessageBox("Wollen Sie das Programm wirklich beenden?", "Velmora", MB_YESNO) != IDYES) {
+    if (ReadSetting(Settings::kParamAsk) == 1 && !Ask("Wollen Sie das Programm wirklich beenden?")) {
         m_bStopOnExit = FALSE;
         m_bExitConfirmed = FALSE;
         return;
@@ -129,6 +128,18 @@ void CMonitorDlg::RequestExit()
         return;
     }
     OnCancel();
+}
+
+// Refreshes and commands run on in a question's modal loop: the offer of the helper and the
+// failed-stop question hold back until it is answered. One asked inside another leaves the
+// outer one marked open.
+bool CMonitorDlg::Ask(const char* question)
+{
+    const BOOL outer = m_bQuestionOpen;
+    m_bQuestionOpen = TRUE;
+    const bool yes = MessageBox(question, "Velmora", MB_YESNO) == IDYES;
+    m_bQuestionOpen = outer;
+    return yes;
 }
 
 void CMonitorDlg::OnSysCommand(UINT id, LPARAM)

@@ -8,6 +8,7 @@
 #include "MonitoredService.h"
 #include "ServiceHandle.h"
 #include "SystemTray.h"
+#include <vector>
 
 struct WatchedPair;
 
@@ -97,6 +98,7 @@ public:
     CBitmap m_bmpClose;
     CBitmap m_bmpStop;
     CBitmap m_bmpStart;
+    BOOL m_bQuestionOpen = FALSE; // one of the window's questions waits for its answer
 
 private:
     MonitoredService Database();
@@ -110,9 +112,13 @@ private:
     void CheckFailedStop(int databaseState);
     void EnableDatabaseCommands(bool start, bool stop);
     void ShowStateIcon(UINT iconId);
-    void SendStart(const MonitoredService& service);
-    void SendStop(const MonitoredService& service);
-    void SendToBoth(void (CMonitorDlg::*send)(const MonitoredService&));
+    // Each returns whether the open was refused for lack of rights.
+    bool SendStart(const MonitoredService& service);
+    bool SendStop(const MonitoredService& service);
+    void SendToBoth(bool (CMonitorDlg::*send)(const MonitoredService&), int request);
+    void OfferHelper(int request, const std::vector<MonitoredService>& refused);
+    // A Yes/No question of the window; true on Yes.
+    bool Ask(const char* question);
     int ReadSetting(const char* entry) const;
     void RunStartupTick();
 };

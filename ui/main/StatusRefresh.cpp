@@ -73,15 +73,14 @@ WatchedPair CMonitorDlg::WatchedServices()
 
 void CMonitorDlg::CheckFailedStop(int databaseState)
 {
-    if (!StopBeforeExitFailed(WatchedServices(), m_bStopOnExit, m_bExitConfirmed, databaseState))
+    // Asked at a later refresh when another question is open: the stop may still go through the helper.
+    if (m_bQuestionOpen || !StopBeforeExitFailed(WatchedServices(), m_bStopOnExit, m_bExitConfirmed, databaseState))
         return;
     // Cleared before asking: the refreshes that run while the question is open must neither ask
     // again nor end the program.
     m_bStopOnExit = FALSE;
     m_bExitConfirmed = FALSE;
-    if (MessageBox("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?",
-                   "Velmora", MB_YESNO)
-        == IDYES) {
+    if (Ask("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?")) {
         m_bExitConfirmed = TRUE;
         RequestExit();
     }
