@@ -2,3 +2,4 @@
 ; them, the uninstaller removes them and scripts/package.sh puts them in the portable zip: a
 ; new program file is one more line here.
 !insertmacro VelmoraFile app Velmora.exe
+!insertmacro VelmoraFile app VelmoraDienste.exe

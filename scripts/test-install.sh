@@ -51,6 +51,11 @@ check grep -qP "^MajorImageVersion\t$major$" <<<"$headers"
 check grep -qP "^MinorImageVersion\t$minor$" <<<"$headers"
 no_debug_sections() { ! grep -q '\.debug' <<<"$headers"; }
 check no_debug_sections
+# The helper shows nothing: a program without a console that does not even load user32.
+helper_headers=$(i686-w64-mingw32-objdump -p "$build/app/VelmoraDienste.exe")
+check grep -qP "^Subsystem\t\t00000002\t\(Windows GUI\)$" <<<"$helper_headers"
+no_user32() { ! grep -qi 'DLL Name: USER32' <<<"$helper_headers"; }
+check no_user32
 
 # --- install, run, uninstall ---
 . scripts/wine-env.sh
@@ -78,8 +83,9 @@ quiet wine reg add "$config" /v ParamAsk /t REG_DWORD /d 0 /f
 quiet wine reg add "$config" /v ParamEnde /t REG_DWORD /d 0 /f
 
 check quiet wine "$setup" /S
-check test -f "$install_dir/Velmora.exe"
-check cmp -s "$exe" "$install_dir/Velmora.exe"
+while read -r folder name; do  # every file of the release, as built
+    check cmp -s "$build/$folder/$name" "$install_dir/$name"
+done < <(sed -n 's/^!insertmacro VelmoraFile //p' packaging/Files.nsh)
 check test -f "$install_dir/Uninstall.exe"
 check test -s "$shortcut"
 shortcut_target() { strings -a "$shortcut" | grep -qxF "$install_dir_win\\Velmora.exe"; }
