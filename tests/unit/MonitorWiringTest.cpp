@@ -108,6 +108,13 @@ TEST_F(MonitorWiringTest, TheExitPathAsksStopsAndEnds)
     }
     EXPECT_EQ("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?",
               m_ui.questions.at(0));
+    WriteNumber("ParamEnde", 0);
+    WriteNumber("ParamAsk", 1);
+    OpenWindow();
+    m_ui.questions.clear();
+    m_dlg->OnCancel();
+    m_dlg->OnCancel();
+    EXPECT_EQ(2u, m_ui.questions.size()) << "a declined exit is asked again";
 }
 
 TEST_F(MonitorWiringTest, AServiceStoredUnderItsDisplayNameIsWatched)
