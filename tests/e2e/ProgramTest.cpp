@@ -33,9 +33,9 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     RawSettings::Store("OracleTns", RawSettings::Text(m_listener));
 }
 
-::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath)
+::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath, const std::string& arguments)
 {
-    std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\"";
+    std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))

@@ -19,7 +19,7 @@ protected:
     // in settings that hold nothing else.
     void AddServices(const std::string& databaseArgs, const std::string& listenerArgs);
     // Starts the program, or a test build of it, and waits until its window is shown or minimised.
-    ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE);
+    ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE, const std::string& arguments = "");
     // Waits until the status line begins with the text.
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;
     // Waits until the database's line reads "Oracle " + text and the listener's "TNS-Listener " + text.
