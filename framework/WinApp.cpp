@@ -8,14 +8,7 @@ CWinApp* g_app = nullptr;
 // Without an application-title resource the name is the executable's file name without its extension.
 CString ExecutableBaseName()
 {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size())
-            break;
-        path.resize(path.size() * 2);
-    }
-    std::string name(path.data());
+    std::string name = AfxGetExecutablePath().str();
     name = name.substr(name.find_last_of("\\/") + 1);
     const size_t dot = name.find_last_of('.');
     if (dot != std::string::npos)
@@ -24,6 +17,17 @@ CString ExecutableBaseName()
 }
 
 } // namespace
+
+CString AfxGetExecutablePath()
+{
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size())
+            return path.data();
+        path.resize(path.size() * 2);
+    }
+}
 
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName ? CString(appName) : ExecutableBaseName())
 {

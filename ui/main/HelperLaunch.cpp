@@ -2,6 +2,7 @@
 #include "MonitorDlg.h"
 #include "RefreshStep.h"
 #include "ShellNotifyApi.h"
+#include "WinApp.h"
 #include <string>
 
 namespace {
@@ -11,9 +12,7 @@ constexpr DWORD kHelperWaitMs = 30000;
 
 CString HelperBesideProgram()
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
+    std::string folder = AfxGetExecutablePath().str();
     folder.erase(folder.find_last_of('\\') + 1);
     return CString(folder.c_str()) + kHelperProgram;
 }
