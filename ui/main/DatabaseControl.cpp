@@ -1,6 +1,5 @@
 #include "HelperCommand.h"
 #include "MonitorDlg.h"
-#include "RefreshStep.h"
 #include "ServiceManager.h"
 #include "StatusTexts.h"
 
@@ -46,10 +45,7 @@ bool CMonitorDlg::SendStart(const MonitoredService& service)
         // The earlier request, if any, stays in force with its handle.
         service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
-        // The refresh closes only the handle of the request it finds; one of the other kind would leak.
-        service.stop.reset();
-        service.start = std::move(opened);
-        service.Keep(RequestSent(service.Progress(), REQUEST_START));
+        service.Sent(REQUEST_START, std::move(opened));
         ServiceManager::RequestStart(service.start.get());
         SERVICE_STATUS status{};
         service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
@@ -68,9 +64,7 @@ bool CMonitorDlg::SendStop(const MonitoredService& service)
     if (!opened) {
         service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
-        service.start.reset();
-        service.stop = std::move(opened);
-        service.Keep(RequestSent(service.Progress(), REQUEST_STOP));
+        service.Sent(REQUEST_STOP, std::move(opened));
         service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
     }
     service.nameLine = "(" + service.name + ")";

@@ -1,6 +1,5 @@
 #include "HelperCommand.h"
 #include "MonitorDlg.h"
-#include "RefreshStep.h"
 #include "ShellNotifyApi.h"
 #include "WinApp.h"
 #include <string>
@@ -50,9 +49,7 @@ void CMonitorDlg::OfferHelper(int request, const std::vector<MonitoredService>& 
         WaitForSingleObject(launch.hProcess, kHelperWaitMs);
         CloseHandle(launch.hProcess);
     }
-    for (const MonitoredService& service : refused) {
-        // As SendStart and SendStop set them, without a kept handle: the helper's closed as it ended.
-        (start ? service.stop : service.start).reset();
-        service.Keep(RequestSent(service.Progress(), request));
-    }
+    // The helper's own handles closed as it ended: nothing is kept.
+    for (const MonitoredService& service : refused)
+        service.Sent(request, ServiceHandle());
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CString.h"
+#include "RefreshStep.h"
 #include "ServiceHandle.h"
 #include "ServiceState.h"
 
@@ -23,5 +24,13 @@ struct MonitoredService {
         dots = progress.dots;
         request = progress.request;
         summary = progress.summary;
+    }
+    // A start or stop was sent, through `sentThrough` (empty when another program sent it). The
+    // refresh closes only the handle of the request it finds, so the other kind's goes now.
+    void Sent(int sentRequest, ServiceHandle sentThrough) const
+    {
+        (sentRequest == REQUEST_START ? stop : start).reset();
+        (sentRequest == REQUEST_START ? start : stop) = std::move(sentThrough);
+        Keep(RequestSent(Progress(), sentRequest));
     }
 };
