@@ -1,4 +1,4 @@
-// What services and the shell can do to a running program. Each row disturbs it in one way; then
+// What services can do to a running program. Each row disturbs it in one way; then
 // the program must still have its icon, follow a change from outside and show what the manager reports.
 #include "ProgramTest.h"
 #include "TrayDriver.h"
@@ -33,15 +33,6 @@ public:
         EXPECT_NE(-1, driver::Send(m_window, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0, kWaitMs))
             << "the stop was not handled in time";
     }
-
-    void RecreateTheTaskbarWhileHidden()
-    {
-        ASSERT_TRUE(driver::PostCommand(m_window, IDOK));
-        ASSERT_TRUE(driver::PollUntil([&] { return !IsWindowVisible(m_window); }, kWaitMs));
-        ASSERT_TRUE(driver::DeleteIcon(m_window, driver::kIconId));
-        // Wine's shell never announces a new taskbar by itself.
-        driver::Send(m_window, RegisterWindowMessageA("TaskbarCreated"));
-    }
 };
 
 TEST_P(FaultsTest, TheProgramGoesOnWatching)
@@ -63,7 +54,6 @@ TEST_P(FaultsTest, TheProgramGoesOnWatching)
 const Fault kFaults[] = {
     { "DeletedAndCreatedAgain", "", &FaultsTest::DeleteTheDatabaseAndCreateItAgain },
     { "EndsItsProcessOnceRunning", "--crash-after=0", &FaultsTest::LoseTheDatabaseProcessAndPressStop },
-    { "TaskbarRecreatedWhileHidden", "", &FaultsTest::RecreateTheTaskbarWhileHidden },
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultsTest, ::testing::ValuesIn(kFaults),

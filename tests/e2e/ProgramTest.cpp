@@ -2,7 +2,7 @@
 #include "HostPath.h"
 #include <algorithm>
 
-void ProgramTest::TearDown()
+void ProgramTest::EndProcess()
 {
     if (m_process.hProcess) {
         TerminateProcess(m_process.hProcess, 1);
@@ -10,6 +10,12 @@ void ProgramTest::TearDown()
         CloseHandle(m_process.hThread);
         CloseHandle(m_process.hProcess);
     }
+    m_process = {};
+}
+
+void ProgramTest::TearDown()
+{
+    EndProcess();
     for (const std::string& name : { m_database, m_listener }) {
         // A stand-in that is stopped already, or whose process is gone, has nothing to wait for.
         if (driver::StopServiceByName(name) || driver::QueryServiceState(name) == SERVICE_STOP_PENDING)
@@ -33,13 +39,22 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     RawSettings::Store("OracleTns", RawSettings::Text(m_listener));
 }
 
-::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath, const std::string& arguments)
+::testing::AssertionResult ProgramTest::Start(const std::string& unixPath, const std::string& arguments)
 {
+    EndProcess();
     std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
         return ::testing::AssertionFailure() << commandLine << " did not start: error " << GetLastError();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath, const std::string& arguments)
+{
+    const ::testing::AssertionResult started = Start(unixPath, arguments);
+    if (!started)
+        return started;
     m_window = driver::FindMainWindow("Velmora", kWaitMs, m_process.dwProcessId);
     // The window exists before its controls do; it is shown (or minimised) once they are all there.
     if (!m_window || !driver::PollUntil([&] { return IsWindowVisible(m_window) || IsIconic(m_window); }, kWaitMs))
@@ -61,12 +76,10 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     return database ? WaitLine(1011, "TNS-Listener " + text) : database;
 }
 
-::testing::AssertionResult ProgramTest::WaitEnded() const
+DWORD ProgramTest::ExitCode() const
 {
     DWORD code = STILL_ACTIVE;
     WaitForSingleObject(m_process.hProcess, kWaitMs);
     GetExitCodeProcess(m_process.hProcess, &code);
-    if (code == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << (code == STILL_ACTIVE ? "still running, code " : "ended with code ") << code;
+    return code;
 }

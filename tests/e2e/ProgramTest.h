@@ -18,17 +18,22 @@ protected:
     // Registers both stand-ins, with these options, and stores them as the database and the listener
     // in settings that hold nothing else.
     void AddServices(const std::string& databaseArgs, const std::string& listenerArgs);
+    // Starts a program of the build as m_process; one started before is ended first.
+    ::testing::AssertionResult Start(const std::string& unixPath, const std::string& arguments);
     // Starts the program, or a test build of it, and waits until its window is shown or minimised.
     ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE, const std::string& arguments = "");
     // Waits until the status line begins with the text.
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;
     // Waits until the database's line reads "Oracle " + text and the listener's "TNS-Listener " + text.
     ::testing::AssertionResult WaitStateLines(const std::string& text) const;
-    // Waits until the program has ended by itself, with exit code 0.
-    ::testing::AssertionResult WaitEnded() const;
+    // The exit code once the process has ended by itself; STILL_ACTIVE when it did not in time.
+    DWORD ExitCode() const;
 
     std::string m_database;
     std::string m_listener;
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
+
+private:
+    void EndProcess();
 };

@@ -48,7 +48,7 @@ TEST_F(ServiceFlowsTest, ClosingWithStopOnExitStopsBothAndTheProgramEndsOnceThey
     ASSERT_TRUE(WaitStateLines("ist gestartet."));
 
     ASSERT_TRUE(driver::PostCommand(m_window, IDCANCEL));
-    EXPECT_TRUE(WaitEnded());
+    EXPECT_EQ(0u, ExitCode()) << "the program did not end by itself";
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_database));
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_listener));
 }

@@ -36,11 +36,4 @@ TEST(HolidayLineTest, NamesTheDateAndItsCountries)
         EXPECT_EQ(std::string("Feiertage am ") + row.line, FormatHolidayLine(Noon(2024, row.month, row.day)).str());
 }
 
-TEST(HolidayLineTest, ShowsTodaysLine)
-{
-    const CString before = FormatHolidayLine(CTime::GetCurrentTime());
-    const CString line = GetHolidayLine();
-    EXPECT_TRUE(line == before || line == FormatHolidayLine(CTime::GetCurrentTime())) << line.str();
-}
-
 } // namespace

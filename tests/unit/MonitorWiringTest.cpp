@@ -6,9 +6,12 @@ namespace {
 
 using MonitorWiringTest = MonitorFixture;
 
+// The database is stored under its display name, as the settings dialog's list offers it.
 TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
 {
     Configure(SERVICE_STOPPED, SERVICE_STOPPED);
+    m_scm.services[kDatabase].displayName = "Oracle Datenbank";
+    WriteText("OracleSrv", "Oracle Datenbank");
     OpenWindow();
     const HMENU menu = m_dlg->m_pTrayPopup->m_hMenu;
     for (const DWORD listener : { SERVICE_RUNNING, SERVICE_STOPPED }) {
@@ -23,7 +26,7 @@ TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
             EXPECT_EQ(running == 0, (GetMenuState(menu, CMonitorDlg::ID_TRAY_STOP, MF_BYCOMMAND) & MF_GRAYED) != 0);
         }
     }
-    EXPECT_EQ("Oracle ist beendet.(OracleServiceTEST)", Line(IDC_ORACLE_STATE) + Line(IDC_ORACLE_NAME));
+    EXPECT_EQ("Oracle ist beendet.(Oracle Datenbank)", Line(IDC_ORACLE_STATE) + Line(IDC_ORACLE_NAME));
     EXPECT_EQ("TNS-Listener ist beendet.(OracleTestTNSListener)", Line(IDC_TNS_STATE) + Line(IDC_TNS_NAME));
     WriteText("OracleSrv", "");
     m_dlg->RefreshStatus();
@@ -35,14 +38,13 @@ TEST_F(MonitorWiringTest, WithoutTheServiceManagerOnlyTheFirstLineSaysSo)
     m_scm.managerFails = true;
     Configure(SERVICE_RUNNING, SERVICE_RUNNING);
     OpenWindow();
-    for (auto action : { &CMonitorDlg::RefreshStatus, &CMonitorDlg::StartDatabase, &CMonitorDlg::StopDatabase }) {
-        (m_dlg.get()->*action)();
-        EXPECT_EQ("Service-Manager konnte nicht geöffnet werden!", Line(IDC_ORACLE_STATE) + Line(IDC_TNS_STATE));
-    }
+    m_dlg->StartDatabase();
+    EXPECT_EQ("Service-Manager konnte nicht geöffnet werden!", Line(IDC_ORACLE_STATE) + Line(IDC_TNS_STATE));
     EXPECT_TRUE(m_scm.requests.empty());
 }
 
-// Each open asks for exactly the rights its calls need, so that an ordinary user may watch.
+// Each open asks for exactly the rights its calls need, so that an ordinary user may watch; a
+// request's handle is kept until the refresh sees it served.
 TEST_F(MonitorWiringTest, StartAndStopAreWatchedUntilTheyComeToRest)
 {
     Configure(SERVICE_STOPPED, SERVICE_STOPPED);
@@ -60,16 +62,16 @@ TEST_F(MonitorWiringTest, StartAndStopAreWatchedUntilTheyComeToRest)
     SetStates(SERVICE_RUNNING, SERVICE_RUNNING);
     m_dlg->RefreshStatus();
     EXPECT_EQ(1u, m_scm.open.size()) << "the start's handle is closed once it has served";
+    EXPECT_EQ((std::vector<DWORD>{ SC_MANAGER_CONNECT, SERVICE_START | SERVICE_QUERY_STATUS, SERVICE_QUERY_STATUS }),
+              std::vector<DWORD>(m_scm.rights.begin(), m_scm.rights.begin() + 3));
     m_scm.services[kListener].openError = 0;
     m_dlg->StopDatabase();
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOP), m_scm.rights.back());
     EXPECT_EQ("TNS-Listener wird beendet.", Line(IDC_TNS_STATE));
-    SetStates(SERVICE_STOPPED, SERVICE_STOPPED);
+    m_dlg->StartDatabase();
+    SetStates(SERVICE_RUNNING, SERVICE_RUNNING);
     m_dlg->RefreshStatus();
-    EXPECT_EQ(1u, m_scm.open.size());
-    const DWORD rights[] = { SC_MANAGER_CONNECT, SERVICE_START | SERVICE_QUERY_STATUS, SERVICE_QUERY_STATUS };
-    for (size_t i = 0; i < std::size(rights); ++i)
-        EXPECT_EQ(rights[i], m_scm.opens.at(i).access) << i;
-    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOP), m_scm.opens.at(m_scm.opens.size() - 4).access);
+    EXPECT_EQ(1u, m_scm.open.size()) << "a start sent during a stop lets go of the stop's handles";
 }
 
 // Every way of closing reaches OnCancel: a question, a stop before exit, and its failure.
@@ -78,68 +80,50 @@ TEST_F(MonitorWiringTest, TheExitPathAsksStopsAndEnds)
     const struct {
         const char* label;
         int paramAsk, paramEnde, answer;
-        DWORD stateAfterStop;
+        DWORD databaseAfterStop;
         bool endsAtOnce, endsAfterRefresh;
+        size_t questions;
     } rows[] = {
-        { "plain", 0, 0, IDNO, 0, true, true },
-        { "asked, no", 1, 0, IDNO, 0, false, false },
-        { "asked, yes", 1, 0, IDYES, 0, true, true },
-        { "stop on exit", 0, 1, IDNO, SERVICE_STOPPED, false, true },
-        { "failed stop, end anyway", 0, 1, IDYES, SERVICE_RUNNING, false, true },
-        { "failed stop, stay", 0, 1, IDNO, SERVICE_RUNNING, false, false },
+        { "plain", 0, 0, IDNO, SERVICE_RUNNING, true, true, 0 },
+        { "asked, no", 1, 0, IDNO, SERVICE_RUNNING, false, false, 1 },
+        { "asked, yes", 1, 0, IDYES, SERVICE_RUNNING, true, true, 1 },
+        { "stop on exit", 0, 1, IDNO, SERVICE_STOPPED, false, true, 0 },
+        { "failed stop, end anyway", 0, 1, IDYES, SERVICE_RUNNING, false, true, 1 },
+        { "failed stop, stay", 0, 1, IDNO, SERVICE_RUNNING, false, false, 1 },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         Configure(SERVICE_RUNNING, SERVICE_STOPPED);
         WriteNumber("ParamAsk", row.paramAsk);
         WriteNumber("ParamEnde", row.paramEnde);
-        m_scm.services[kDatabase].stateAfterStop = row.stateAfterStop;
-        m_scm.services[kListener].stateAfterStop = SERVICE_STOPPED;
         m_ui.answers = { row.answer };
         m_ui.questions.clear();
+        m_scm.requests.clear();
         OpenWindow();
         m_dlg->OnCancel();
         EXPECT_EQ(row.endsAtOnce, Ended());
         EXPECT_EQ(row.paramEnde == 1, !m_scm.requests.empty());
+        SetStates(row.databaseAfterStop, SERVICE_STOPPED);
         m_dlg->RefreshStatus();
         EXPECT_EQ(row.endsAfterRefresh, Ended());
-        EXPECT_EQ(row.paramAsk == 1 || row.stateAfterStop == SERVICE_RUNNING, m_ui.questions.size() == 1);
-        m_scm.requests.clear();
+        EXPECT_EQ(row.questions, m_ui.questions.size());
     }
     EXPECT_EQ("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?",
               m_ui.questions.at(0));
-    WriteNumber("ParamEnde", 0);
-    WriteNumber("ParamAsk", 1);
-    OpenWindow();
-    m_ui.questions.clear();
-    m_dlg->OnCancel();
-    m_dlg->OnCancel();
-    EXPECT_EQ(2u, m_ui.questions.size()) << "a declined exit is asked again";
 }
 
-TEST_F(MonitorWiringTest, AServiceStoredUnderItsDisplayNameIsWatched)
-{
-    Configure(SERVICE_RUNNING, SERVICE_RUNNING);
-    m_scm.services[kDatabase].displayName = "Oracle Datenbank";
-    WriteText("OracleSrv", "Oracle Datenbank");
-    OpenWindow();
-    m_dlg->RefreshStatus();
-    EXPECT_EQ("Oracle ist gestartet.(Oracle Datenbank)", Line(IDC_ORACLE_STATE) + Line(IDC_ORACLE_NAME));
-}
-
+// Services that cannot be reached were not seen active; a stop of theirs must not end the program.
 TEST_F(MonitorWiringTest, ParamStopEndsOnlyOnceTheServicesWereSeenActive)
 {
     Configure(SERVICE_RUNNING, SERVICE_RUNNING);
     WriteNumber("ParamStop", 1);
-    m_scm.services[kDatabase].queryFails = true;
-    m_scm.services[kListener].queryFails = true;
     OpenWindow();
+    m_scm.services[kDatabase].openError = m_scm.services[kListener].openError = ERROR_ACCESS_DENIED;
     m_dlg->RefreshStatus();
+    m_scm.services[kDatabase].openError = m_scm.services[kListener].openError = 0;
     SetStates(SERVICE_STOPPED, SERVICE_STOPPED);
-    m_scm.services[kDatabase].queryFails = false;
-    m_scm.services[kListener].queryFails = false;
     m_dlg->RefreshStatus();
-    EXPECT_FALSE(Ended()) << "unreachable services were not seen active";
+    EXPECT_FALSE(Ended());
     SetStates(SERVICE_RUNNING, SERVICE_START_PENDING);
     m_dlg->RefreshStatus();
     SetStates(SERVICE_STOPPED, SERVICE_STOPPED);
@@ -216,6 +200,13 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     char infoCommand[64] = "";
     GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), 16, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
     EXPECT_STRNE("", infoCommand) << "the system menu opens the settings too";
+    bool settingsShown = false;
+    WhenModal([&] {
+        settingsShown = IsWindow(m_dlg->m_infoDlg.m_hWnd);
+        m_dlg->m_infoDlg.Cancel();
+    });
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, 32776, 0); // the tray menu's "Info über Velmora ..."
+    EXPECT_TRUE(settingsShown);
     m_dlg->OnTrayIconMessage(104, WM_RBUTTONUP);
     EXPECT_TRUE(m_ui.greyedInLastMenu.count(CMonitorDlg::ID_TRAY_RESTORE)) << "the window is not in the tray";
     m_dlg->MinimizeWindow();

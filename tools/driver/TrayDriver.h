@@ -10,8 +10,6 @@ constexpr UINT kIconId = 104;
 
 // Whether the shell knows an icon of that window and id: a modify that changes nothing.
 bool IconRegistered(HWND wnd, UINT iconId);
-// Takes the icon away, as a taskbar that restarts loses it.
-bool DeleteIcon(HWND wnd, UINT iconId);
 // The notification the shell sends the window for a mouse message over its icon.
 bool PostTrayCallback(HWND wnd, UINT mouseMessage);
 

@@ -3,31 +3,32 @@
 namespace {
 
 FakeServiceControl* g_fake = nullptr;
+std::map<SC_HANDLE, DWORD> g_access;
 
 SC_HANDLE Open(const std::string& name, DWORD access, DWORD error)
 {
     static UINT_PTR next = 0x1000;
-    if (error) {
-        SetLastError(error);
+    SetLastError(error);
+    if (error)
         return nullptr;
-    }
     const auto handle = reinterpret_cast<SC_HANDLE>(next++);
-    g_fake->opens.push_back({ name, access });
-    g_fake->open[handle] = { name, access };
+    g_fake->rights.push_back(access);
+    g_fake->open[handle] = name;
+    g_access[handle] = access;
     return handle;
 }
 
-// The service behind a handle opened with `right`; else null, with the manager's error set.
-FakeService* Use(SC_HANDLE handle, DWORD right, const char* request = nullptr)
+// Sends the request to the service behind a handle opened with `right`; false, with the
+// manager's error set, when the handle lacks it.
+bool Send(SC_HANDLE handle, DWORD right, const char* request, DWORD newState)
 {
-    const FakeOpen& opened = g_fake->open[handle];
-    if ((opened.access & right) != right || !g_fake->services.count(opened.name)) {
+    if ((g_access[handle] & right) != right) {
         SetLastError(ERROR_ACCESS_DENIED);
-        return nullptr;
+        return false;
     }
-    if (request)
-        g_fake->requests.push_back(request + (" " + opened.name));
-    return &g_fake->services[opened.name];
+    g_fake->requests.push_back(request + (" " + g_fake->open[handle]));
+    g_fake->services[g_fake->open[handle]].state = newState;
+    return true;
 }
 
 SC_HANDLE WINAPI FakeOpenManager(LPCSTR, LPCSTR, DWORD access)
@@ -52,30 +53,20 @@ BOOL WINAPI FakeKeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD 
 
 BOOL WINAPI FakeQueryStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 {
-    const FakeService* service = Use(handle, SERVICE_QUERY_STATUS);
-    if (!service || service->queryFails)
-        return FALSE;
     *status = SERVICE_STATUS{};
-    status->dwCurrentState = service->state;
-    return TRUE;
+    status->dwCurrentState = g_fake->services[g_fake->open[handle]].state;
+    return (g_access[handle] & SERVICE_QUERY_STATUS) != 0;
 }
 
 BOOL WINAPI FakeStartService(SC_HANDLE handle, DWORD, LPCSTR*)
 {
-    FakeService* service = Use(handle, SERVICE_START, "start");
-    if (service)
-        service->state = service->stateAfterStart;
-    return service != nullptr;
+    return Send(handle, SERVICE_START, "start", SERVICE_START_PENDING);
 }
 
 BOOL WINAPI FakeControlService(SC_HANDLE handle, DWORD, LPSERVICE_STATUS status)
 {
-    FakeService* service = Use(handle, SERVICE_STOP, "stop");
-    if (!service)
-        return FALSE;
-    *status = SERVICE_STATUS{};
-    status->dwCurrentState = service->state = service->stateAfterStop;
-    return TRUE;
+    *status = SERVICE_STATUS{ SERVICE_WIN32_OWN_PROCESS, SERVICE_STOP_PENDING, 0, 0, 0, 0, 0 };
+    return Send(handle, SERVICE_STOP, "stop", SERVICE_STOP_PENDING);
 }
 
 // Records first, display names behind them, as the real manager lays them out; all or nothing.
@@ -86,7 +77,7 @@ BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STA
     *returned = 0;
     for (const auto& entry : g_fake->services)
         *needed += sizeof(ENUM_SERVICE_STATUSA) + static_cast<DWORD>(entry.second.displayName.size() + 1);
-    if (!(g_fake->open[manager].access & SC_MANAGER_ENUMERATE_SERVICE) || size < *needed) {
+    if (!(g_access[manager] & SC_MANAGER_ENUMERATE_SERVICE) || size < *needed) {
         SetLastError(size < *needed ? ERROR_MORE_DATA : ERROR_ACCESS_DENIED);
         return FALSE;
     }
@@ -95,7 +86,6 @@ BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STA
         entries[(*returned)++] = { nullptr, lstrcpyA(text, entry.second.displayName.c_str()), {} };
         text += entry.second.displayName.size() + 1;
     }
-    SetLastError(ERROR_SUCCESS);
     return TRUE;
 }
 

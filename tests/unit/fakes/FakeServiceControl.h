@@ -8,17 +8,9 @@
 #include <vector>
 
 struct FakeService {
-    DWORD state = SERVICE_STOPPED;
+    DWORD state = SERVICE_STOPPED; // a start makes it SERVICE_START_PENDING, a stop SERVICE_STOP_PENDING
     std::string displayName;
     DWORD openError = 0; // an open fails with this error when set
-    bool queryFails = false;
-    DWORD stateAfterStart = SERVICE_START_PENDING;
-    DWORD stateAfterStop = SERVICE_STOP_PENDING;
-};
-
-struct FakeOpen {
-    std::string name; // empty for the manager
-    DWORD access;
 };
 
 struct FakeServiceControl {
@@ -27,7 +19,7 @@ struct FakeServiceControl {
 
     std::map<std::string, FakeService> services;
     bool managerFails = false;
-    std::vector<FakeOpen> opens;
-    std::map<SC_HANDLE, FakeOpen> open; // the handles not closed yet
-    std::vector<std::string> requests;  // "start <name>", "stop <name>"
+    std::vector<DWORD> rights;                 // of every open, in order
+    std::map<SC_HANDLE, std::string> open;     // the handles not closed yet: service name, "" for the manager
+    std::vector<std::string> requests;         // "start <name>", "stop <name>"
 };
