@@ -57,6 +57,8 @@ TEST_P(ElevationOfferTest, OnlyOpensRefusedForLackOfRightsAreOfferedToTheHelperO
     EXPECT_EQ(row.questions, m_ui.questions);
     EXPECT_EQ(row.parameters ? std::vector<std::string>{ Launch(row.parameters) } : std::vector<std::string>(),
               m_shell.executed);
+    DWORD flags = 0;
+    EXPECT_FALSE(m_shell.process && GetHandleInformation(m_shell.process, &flags)) << "the helper's handle is closed";
     EXPECT_EQ(row.progress, (std::vector<int>{ m_dlg->m_nOracleRequest, m_dlg->m_nOracleDots, m_dlg->m_nTnsRequest,
                                                m_dlg->m_nTnsDots }));
 }
@@ -91,6 +93,17 @@ TEST_F(ElevationTest, AStartAtLaunchAndAStopOnExitCompleteThroughTheHelper)
     SetStates(SERVICE_STOPPED, SERVICE_STOPPED);
     m_dlg->RefreshStatus();
     EXPECT_TRUE(Ended());
+}
+
+TEST_F(ElevationTest, IsNotOfferedWhileAnotherQuestionWaitsForItsAnswer)
+{
+    Configure(SERVICE_STOPPED, SERVICE_STOPPED);
+    WriteNumber("ParamAsk", 1);
+    OpenWindow();
+    m_ui.whileAsking = [&] { Refused(kDenied, kDenied, [&] { m_dlg->StartDatabase(); }); };
+    m_dlg->OnCancel();
+    EXPECT_EQ(std::vector<std::string>{ "Wollen Sie das Programm wirklich beenden?" }, m_ui.questions);
+    EXPECT_TRUE(m_shell.executed.empty());
 }
 
 TEST(HelperCommandTest, ANameTheHelperCouldNotReadBackUnchangedIsNeverPassed)

@@ -47,18 +47,29 @@ TEST_F(FrameworkTest, AControlLetsGoOfItsWindowWithTheObjectOrTheDialog)
     EXPECT_EQ(nullptr, dialog.m_cbOracleSrv.m_hWnd);
 }
 
-TEST_F(FrameworkTest, AMenuItemsDrawingIsNotHandedToAControl)
+// The list's first row, "Danke an", drawn on the dialog's face colour, leaves some pixel in another.
+TEST_F(FrameworkTest, AListRowIsDrawnByItsControlAndAMenuItemIsNot)
 {
     CInfoDlg dialog;
     ASSERT_TRUE(dialog.Create(CInfoDlg::IDD));
     DRAWITEMSTRUCT item{};
-    item.hDC = CreateCompatibleDC(nullptr);
+    const HDC screen = GetDC(nullptr);
+    item.hDC = CreateCompatibleDC(screen);
+    const HBITMAP canvas = CreateCompatibleBitmap(screen, 60, 16);
+    ReleaseDC(nullptr, screen);
+    SelectObject(item.hDC, canvas);
+    item.rcItem = { 0, 0, 60, 16 };
     item.hwndItem = dialog.m_cbCredits.m_hWnd; // a menu handle that happens to read as the list
     item.CtlType = ODT_MENU;
     EXPECT_EQ(FALSE, SendMessageA(dialog.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
     item.CtlType = ODT_COMBOBOX;
     EXPECT_EQ(TRUE, SendMessageA(dialog.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    bool written = false;
+    for (int x = 0; x < 60; ++x)
+        written = written || GetPixel(item.hDC, x, 8) != GetSysColor(COLOR_BTNFACE);
+    EXPECT_TRUE(written) << "the row's text";
     DeleteDC(item.hDC);
+    DeleteObject(canvas);
     dialog.DestroyWindow();
 }
 

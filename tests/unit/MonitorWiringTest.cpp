@@ -110,6 +110,12 @@ TEST_F(MonitorWiringTest, TheExitPathAsksStopsAndEnds)
     }
     EXPECT_EQ("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?",
               m_ui.questions.at(0));
+    WriteNumber("ParamEnde", 0);
+    WriteNumber("ParamAsk", 1);
+    OpenWindow();
+    m_dlg->OnCancel();
+    m_dlg->OnCancel();
+    EXPECT_FALSE(Ended()) << "a declined exit is asked again";
 }
 
 // Services that cannot be reached were not seen active; a stop of theirs must not end the program.

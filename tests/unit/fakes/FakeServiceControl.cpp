@@ -86,6 +86,7 @@ BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STA
         entries[(*returned)++] = { nullptr, lstrcpyA(text, entry.second.displayName.c_str()), {} };
         text += entry.second.displayName.size() + 1;
     }
+    SetLastError(ERROR_SUCCESS);
     return TRUE;
 }
 

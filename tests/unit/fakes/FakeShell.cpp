@@ -16,7 +16,11 @@ BOOL WINAPI Execute(SHELLEXECUTEINFOA* info)
 {
     g_fake->executed.push_back(std::string(info->lpVerb) + " " + info->lpFile + " " + info->lpParameters);
     SetLastError(g_fake->executeError);
-    return g_fake->executeError == 0;
+    if (g_fake->executeError)
+        return FALSE;
+    // A process that has ended already.
+    info->hProcess = g_fake->process = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    return TRUE;
 }
 
 } // namespace

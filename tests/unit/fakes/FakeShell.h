@@ -1,7 +1,7 @@
 #pragma once
 // The shell in place of the real one: every notification-area call is recorded and an add can be
 // refused; a program started through the shell is recorded as "verb file parameters" and fails
-// with executeError when that is set.
+// with executeError when that is set, else hands back `process`, signalled as an ended one.
 #include "ShellNotifyApi.h"
 #include <string>
 #include <utility>
@@ -15,4 +15,5 @@ struct FakeShell {
     bool refuseAdd = false;
     std::vector<std::string> executed;
     DWORD executeError = 0;
+    HANDLE process = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "FakeUserInterface.h"
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -9,6 +10,8 @@ int WINAPI FakeMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
     EXPECT_STREQ("Velmora", caption);
     g_fake->questions.push_back(text);
+    if (g_fake->whileAsking)
+        std::exchange(g_fake->whileAsking, nullptr)();
     if (g_fake->answers.empty())
         return IDNO;
     const int answer = g_fake->answers.front();

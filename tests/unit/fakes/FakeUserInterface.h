@@ -4,6 +4,7 @@
 // themselves, and an exception a window procedure had to swallow fails the test.
 #include "UserInterfaceApi.h"
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -15,6 +16,7 @@ struct FakeUserInterface {
 
     std::vector<std::string> questions;
     std::deque<int> answers; // IDNO once they run out
+    std::function<void()> whileAsking; // runs once, while the next question waits for its answer
     std::set<UINT> greyedInLastMenu;
     std::map<UINT_PTR, UINT> timers; // armed timer -> interval in ms
     std::vector<std::string> swallowed;
