@@ -12,7 +12,9 @@ TEST_F(ServiceHelperTest, SendsToEveryNameItCanAndNamesTheOthersByItsExitCode)
     const auto run = [&](const std::string& arguments) {
         return Start(VELMORA_HELPER_EXE, arguments) ? ExitCode() : STILL_ACTIVE;
     };
-    EXPECT_EQ(4u, run("start")) << "a command line it does not take";
+    for (const std::string& wrong : { std::string(), "begin " + m_database, std::string("start \"\""),
+                                      "start " + m_database + " " + m_listener + " " + m_database })
+        EXPECT_EQ(4u, run(wrong)) << "a command line it does not take: " << wrong;
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), driver::QueryServiceState(m_database));
     for (const auto& [verb, state] : { std::pair{ "start ", SERVICE_RUNNING }, std::pair{ "stop ", SERVICE_STOPPED } }) {
         EXPECT_EQ(0u, run(verb + m_database + " " + m_listener));
