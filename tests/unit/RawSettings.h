@@ -20,6 +20,7 @@ Value Number(DWORD number);
 
 void DeleteBranch();
 void Store(const char* entry, const Value& value);
+// The value as stored, up to 1 KB, more than any test writes; none when absent or longer.
 std::optional<Value> Read(const char* entry);
 
 } // namespace RawSettings
