@@ -2,6 +2,7 @@
 #include "InfoDlg.h"
 #include "MonitorApp.h"
 #include "MonitorFixture.h"
+#include "RawSettings.h"
 #include <stdexcept>
 
 namespace {
@@ -91,6 +92,8 @@ TEST_F(FrameworkTest, TheProgramRunsItsWindowUntilItEnds)
     EXPECT_FALSE(app.InitInstance()) << "there is no message loop of the application's own";
     EXPECT_TRUE(running);
     EXPECT_EQ(nullptr, AfxGetMainWnd());
+    EXPECT_TRUE(app.WriteProfileInt("Config", "ParamMin", 1));
+    EXPECT_EQ(RawSettings::Number(1), RawSettings::Read("ParamMin")) << "the settings live in the company's branch";
 }
 
 } // namespace

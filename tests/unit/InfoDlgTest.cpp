@@ -50,6 +50,7 @@ TEST_F(InfoDlgTest, OpensWithTheStoredSettingsTheServicesTheHolidaysAndTheCredit
     EXPECT_EQ("Oracle\\Dienst mit Blanks", Text(1004)) << "a name no service has is kept";
     EXPECT_TRUE(Ticked(1008));
     EXPECT_FALSE(Ticked(1009)) << "2 is no switch value";
+    EXPECT_FALSE(Ticked(1010)) << "the question before exit is off unless stored";
     EXPECT_FALSE(Ticked(1014) || IsWindowEnabled(Item(1015))) << "no alternative text stored";
     EXPECT_EQ("OracleServiceXE", Text(1015)) << "the edit shows what the tooltip shows";
     char first[64] = "";

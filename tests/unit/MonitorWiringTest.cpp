@@ -208,13 +208,24 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     char infoCommand[64] = "";
     GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), 16, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
     EXPECT_STRNE("", infoCommand) << "the system menu opens the settings too";
-    bool settingsShown = false;
-    WhenModal([&] {
-        settingsShown = IsWindow(m_dlg->m_infoDlg.m_hWnd);
-        m_dlg->m_infoDlg.Cancel();
-    });
-    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, 32776, 0); // the tray menu's "Info über Velmora ..."
-    EXPECT_TRUE(settingsShown);
+    // The tray menu's "Info über Velmora ..." and the system menu's entry.
+    for (const auto& [message, command] : { std::pair<UINT, WPARAM>{ WM_COMMAND, 32776 }, { WM_SYSCOMMAND, 16 } }) {
+        bool settingsOpen = false;
+        WhenModal([&] {
+            settingsOpen = IsWindow(m_dlg->m_infoDlg.m_hWnd);
+            m_dlg->m_infoDlg.Cancel();
+        });
+        SendMessageA(m_dlg->m_hWnd, message, command, 0);
+        EXPECT_TRUE(settingsOpen) << command;
+    }
+    for (const UINT item : { CMonitorDlg::ID_TRAY_RESTORE, CMonitorDlg::ID_TRAY_CLOSE, CMonitorDlg::ID_TRAY_START,
+                             CMonitorDlg::ID_TRAY_STOP }) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_CHECKMARKS;
+        GetMenuItemInfoA(m_dlg->m_pTrayPopup->m_hMenu, item, FALSE, &info);
+        EXPECT_TRUE(info.hbmpChecked && info.hbmpUnchecked) << "the tray menu's picture of item " << item;
+    }
     m_dlg->OnTrayIconMessage(104, WM_RBUTTONUP);
     EXPECT_TRUE(m_ui.greyedInLastMenu.count(CMonitorDlg::ID_TRAY_RESTORE)) << "the window is not in the tray";
     m_dlg->MinimizeWindow();
