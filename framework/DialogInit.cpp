@@ -4,8 +4,8 @@
 namespace {
 
 constexpr WORD kInitDataType = 240;
-// The 16-bit codes the resource compiler stores for adding a row to a list or a combobox.
-constexpr WORD kListAddString = 0x0401;
+// The 16-bit code the resource compiler stores for adding a row to a combobox, the only kind of
+// control whose rows this program's dialogs carry.
 constexpr WORD kComboAddString = 0x0403;
 
 template <typename Value>
@@ -37,9 +37,8 @@ bool ExecuteDialogInit(HWND dialog, UINT templateId)
         if (!Read(at, end, message) || !Read(at, end, length) || length == 0 || length > static_cast<DWORD>(end - at)
             || at[length - 1] != 0)
             break;
-        const UINT translated = message == kComboAddString ? CB_ADDSTRING : message == kListAddString ? LB_ADDSTRING : 0;
-        if (translated)
-            SendDlgItemMessageA(dialog, controlId, translated, 0, reinterpret_cast<LPARAM>(at));
+        if (message == kComboAddString)
+            SendDlgItemMessageA(dialog, controlId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(at));
         at += length;
     }
     return true;
