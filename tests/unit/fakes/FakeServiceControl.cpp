@@ -3,7 +3,6 @@
 namespace {
 
 FakeServiceControl* g_fake = nullptr;
-std::map<SC_HANDLE, DWORD> g_access;
 
 SC_HANDLE Open(const std::string& name, DWORD access, DWORD error)
 {
@@ -13,21 +12,29 @@ SC_HANDLE Open(const std::string& name, DWORD access, DWORD error)
         return nullptr;
     const auto handle = reinterpret_cast<SC_HANDLE>(next++);
     g_fake->rights.push_back(access);
-    g_fake->open[handle] = name;
-    g_access[handle] = access;
+    g_fake->open[handle] = { name, access };
     return handle;
 }
 
-// Sends the request to the service behind a handle opened with `right`; false, with the
-// manager's error set, when the handle lacks it.
+// The handle's record with `right` in its access; none, with the manager's error set, when the
+// handle is not open or lacks the right.
+const FakeServiceControl::OpenHandle* Granted(SC_HANDLE handle, DWORD right)
+{
+    const auto found = g_fake->open.find(handle);
+    const bool isOpen = found != g_fake->open.end();
+    if (isOpen && (found->second.access & right) == right)
+        return &found->second;
+    SetLastError(isOpen ? ERROR_ACCESS_DENIED : ERROR_INVALID_HANDLE);
+    return nullptr;
+}
+
 bool Send(SC_HANDLE handle, DWORD right, const char* request, DWORD newState)
 {
-    if ((g_access[handle] & right) != right) {
-        SetLastError(ERROR_ACCESS_DENIED);
+    const auto* service = Granted(handle, right);
+    if (!service)
         return false;
-    }
-    g_fake->requests.push_back(request + (" " + g_fake->open[handle]));
-    g_fake->services[g_fake->open[handle]].state = newState;
+    g_fake->requests.push_back(request + (" " + service->name));
+    g_fake->services[service->name].state = newState;
     return true;
 }
 
@@ -54,8 +61,10 @@ BOOL WINAPI FakeKeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD 
 BOOL WINAPI FakeQueryStatus(SC_HANDLE handle, LPSERVICE_STATUS status)
 {
     *status = SERVICE_STATUS{};
-    status->dwCurrentState = g_fake->services[g_fake->open[handle]].state;
-    return (g_access[handle] & SERVICE_QUERY_STATUS) != 0;
+    const auto* service = Granted(handle, SERVICE_QUERY_STATUS);
+    if (service)
+        status->dwCurrentState = g_fake->services[service->name].state;
+    return service != nullptr;
 }
 
 BOOL WINAPI FakeStartService(SC_HANDLE handle, DWORD, LPCSTR*)
@@ -77,8 +86,10 @@ BOOL WINAPI FakeEnumServices(SC_HANDLE manager, DWORD, DWORD, LPENUM_SERVICE_STA
     *returned = 0;
     for (const auto& entry : g_fake->services)
         *needed += sizeof(ENUM_SERVICE_STATUSA) + static_cast<DWORD>(entry.second.displayName.size() + 1);
-    if (!(g_access[manager] & SC_MANAGER_ENUMERATE_SERVICE) || size < *needed) {
-        SetLastError(size < *needed ? ERROR_MORE_DATA : ERROR_ACCESS_DENIED);
+    if (!Granted(manager, SC_MANAGER_ENUMERATE_SERVICE))
+        return FALSE;
+    if (size < *needed) {
+        SetLastError(ERROR_MORE_DATA);
         return FALSE;
     }
     char* text = reinterpret_cast<char*>(entries + g_fake->services.size());

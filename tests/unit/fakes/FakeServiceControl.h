@@ -1,7 +1,8 @@
 #pragma once
 // A scripted Service Control Manager in place of the real one: services whose state the test
 // sets, opens that fail on demand, and every open with the rights it asked for. A call on a
-// handle opened without the right it needs is refused, as the real manager refuses it.
+// handle opened without the right it needs, or closed already, is refused, as the real manager
+// refuses it.
 #include "ServiceControlApi.h"
 #include <map>
 #include <string>
@@ -19,7 +20,11 @@ struct FakeServiceControl {
 
     std::map<std::string, FakeService> services;
     bool managerFails = false;
-    std::vector<DWORD> rights;                 // of every open, in order
-    std::map<SC_HANDLE, std::string> open;     // the handles not closed yet: service name, "" for the manager
+    struct OpenHandle {
+        std::string name; // "" for the manager
+        DWORD access;
+    };
+    std::vector<DWORD> rights;                // of every open, in order
+    std::map<SC_HANDLE, OpenHandle> open;     // the handles not closed yet
     std::vector<std::string> requests;         // "start <name>", "stop <name>"
 };
