@@ -14,55 +14,45 @@ bool RefusedForLackOfRights(const ServiceHandle& opened)
 
 void CMonitorDlg::StartDatabase()
 {
-    SendToBoth(&CMonitorDlg::SendStart, REQUEST_START);
+    SendToBoth(REQUEST_START);
 }
 
 void CMonitorDlg::StopDatabase()
 {
-    SendToBoth(&CMonitorDlg::SendStop, REQUEST_STOP);
+    SendToBoth(REQUEST_STOP);
 }
 
 // The database completely first, then the listener, whatever became of the database; no waiting:
 // the refresh watches the requests come to rest. What was refused for lack of rights is offered
 // to the helper once, after both.
-void CMonitorDlg::SendToBoth(bool (CMonitorDlg::*send)(const MonitoredService&), int request)
+void CMonitorDlg::SendToBoth(int request)
 {
     if (!BeginServiceLines())
         return;
     std::vector<MonitoredService> refused;
     for (const MonitoredService& service : { Database(), Listener() })
-        if (!service.name.IsEmpty() && (this->*send)(service) && PassableToHelper(service.name))
+        if (!service.name.IsEmpty() && Send(service, request) && PassableToHelper(service.name))
             refused.push_back(service);
     if (!refused.empty())
         OfferHelper(request, refused);
 }
 
-bool CMonitorDlg::SendStart(const MonitoredService& service)
+bool CMonitorDlg::Send(const MonitoredService& service, int request)
 {
-    ServiceHandle opened = ServiceManager::OpenForStart(m_hSCManager.get(), service.name);
+    const bool start = request == REQUEST_START;
+    ServiceHandle opened = start ? ServiceManager::OpenForStart(m_hSCManager.get(), service.name)
+                                 : ServiceManager::OpenForStop(m_hSCManager.get(), service.name);
     const bool refused = RefusedForLackOfRights(opened);
     if (!opened) {
         // The earlier request, if any, stays in force with its handle.
         service.stateLine = FailureTextsOf(service.kind).openFailed;
-    } else {
+    } else if (start) {
         service.Sent(REQUEST_START, std::move(opened));
         ServiceManager::RequestStart(service.start.get());
         SERVICE_STATUS status{};
         service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
             ? GetStatusText(status, service.kind)
             : CString(FailureTextsOf(service.kind).startQueryFailed);
-    }
-    service.nameLine = "(" + service.name + ")";
-    UpdateData(FALSE);
-    return refused;
-}
-
-bool CMonitorDlg::SendStop(const MonitoredService& service)
-{
-    ServiceHandle opened = ServiceManager::OpenForStop(m_hSCManager.get(), service.name);
-    const bool refused = RefusedForLackOfRights(opened);
-    if (!opened) {
-        service.stateLine = FailureTextsOf(service.kind).openFailed;
     } else {
         service.Sent(REQUEST_STOP, std::move(opened));
         service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);

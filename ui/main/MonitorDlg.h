@@ -112,10 +112,9 @@ private:
     void CheckFailedStop(int databaseState);
     void EnableDatabaseCommands(bool start, bool stop);
     void ShowStateIcon(UINT iconId);
-    // Each returns whether the open was refused for lack of rights.
-    bool SendStart(const MonitoredService& service);
-    bool SendStop(const MonitoredService& service);
-    void SendToBoth(bool (CMonitorDlg::*send)(const MonitoredService&), int request);
+    void SendToBoth(int request);
+    // Sends the request to one service; returns whether its open was refused for lack of rights.
+    bool Send(const MonitoredService& service, int request);
     void OfferHelper(int request, const std::vector<MonitoredService>& refused);
     // A Yes/No question of the window; true on Yes.
     bool Ask(const char* question);
