@@ -46,16 +46,17 @@ bool CMonitorDlg::Send(const MonitoredService& service, int request)
     if (!opened) {
         // The earlier request, if any, stays in force with its handle.
         service.stateLine = FailureTextsOf(service.kind).openFailed;
-    } else if (start) {
-        service.Sent(REQUEST_START, std::move(opened));
-        ServiceManager::RequestStart(service.start.get());
-        SERVICE_STATUS status{};
-        service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
-            ? GetStatusText(status, service.kind)
-            : CString(FailureTextsOf(service.kind).startQueryFailed);
     } else {
-        service.Sent(REQUEST_STOP, std::move(opened));
-        service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
+        service.Sent(request, std::move(opened));
+        if (start) {
+            ServiceManager::RequestStart(service.start.get());
+            SERVICE_STATUS status{};
+            service.stateLine = ServiceManager::QueryStatus(service.start.get(), status)
+                ? GetStatusText(status, service.kind)
+                : CString(FailureTextsOf(service.kind).startQueryFailed);
+        } else {
+            service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
+        }
     }
     service.nameLine = "(" + service.name + ")";
     UpdateData(FALSE);

@@ -24,7 +24,7 @@ struct FakeServiceControl {
         std::string name; // "" for the manager
         DWORD access;
     };
-    std::vector<DWORD> rights;                // of every open, in order
-    std::map<SC_HANDLE, OpenHandle> open;     // the handles not closed yet
-    std::vector<std::string> requests;         // "start <name>", "stop <name>"
+    std::vector<DWORD> rights;             // of every open, in order
+    std::map<SC_HANDLE, OpenHandle> open;  // the handles not closed yet
+    std::vector<std::string> requests;     // "start <name>", "stop <name>"
 };
