@@ -75,8 +75,12 @@ Section "Velmora" SecProgram
     !macro VelmoraFile Folder Name
         File "${BUILD_DIR}/${Folder}/${Name}"
     !macroend
+    !macro VelmoraRetiredFile Name
+        Delete "$INSTDIR\${Name}"
+    !macroend
     !include Files.nsh
     !macroundef VelmoraFile
+    !macroundef VelmoraRetiredFile
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Velmora.lnk" "$INSTDIR\Velmora.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmora"
@@ -104,8 +108,12 @@ Section "un.Velmora" UnSecProgram
     !macro VelmoraFile Folder Name
         Delete "$INSTDIR\${Name}"
     !macroend
+    !macro VelmoraRetiredFile Name
+        Delete "$INSTDIR\${Name}"
+    !macroend
     !include Files.nsh
     !macroundef VelmoraFile
+    !macroundef VelmoraRetiredFile
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Velmora.lnk"

@@ -51,11 +51,9 @@ check grep -qP "^MajorImageVersion\t$major$" <<<"$headers"
 check grep -qP "^MinorImageVersion\t$minor$" <<<"$headers"
 no_debug_sections() { ! grep -q '\.debug' <<<"$headers"; }
 check no_debug_sections
-# The helper shows nothing: a program without a console that does not even load user32.
-helper_headers=$(i686-w64-mingw32-objdump -p "$build/app/VelmoraDienste.exe")
-check grep -qP "^Subsystem\t\t00000002\t\(Windows GUI\)$" <<<"$helper_headers"
-no_user32() { ! grep -qi 'DLL Name: USER32' <<<"$helper_headers"; }
-check no_user32
+# Velmora.exe is the release's only program: the zip holds nothing else that runs.
+zip="$root/build/dist/Velmora-$version-portable.zip"
+check test "$(zip -sf "$zip" | sed -n 's/^  //p' | grep -v '/$')" = "Velmora/Velmora.exe"
 
 # --- install, run, uninstall ---
 . scripts/wine-env.sh
@@ -82,7 +80,16 @@ quiet wine reg add "$config" /v InfoText /d "Bleibt erhalten" /f
 quiet wine reg add "$config" /v ParamAsk /t REG_DWORD /d 0 /f
 quiet wine reg add "$config" /v ParamEnde /t REG_DWORD /d 0 /f
 
+# An earlier version left its elevated helper in the folder: the setup takes it away.
+mkdir -p "$install_dir"
+cp "$exe" "$install_dir/VelmoraDienste.exe"
 check quiet wine "$setup" /S
+check test ! -e "$install_dir/VelmoraDienste.exe"
+only_our_programs() {  # the setup installs no program but Velmora.exe and its uninstaller
+    [ "$(cd "$install_dir" && find . -type f -iregex '.*\.\(exe\|dll\|com\|scr\)' | sort | tr '\n' ' ')" = \
+      "./Uninstall.exe ./Velmora.exe " ]
+}
+check only_our_programs
 while read -r folder name; do  # every file of the release, as built
     check cmp -s "$build/$folder/$name" "$install_dir/$name"
 done < <(sed -n 's/^!insertmacro VelmoraFile //p' packaging/Files.nsh)

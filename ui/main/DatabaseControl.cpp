@@ -1,4 +1,3 @@
-#include "HelperCommand.h"
 #include "MonitorDlg.h"
 #include "ServiceManager.h"
 #include "StatusTexts.h"
@@ -23,18 +22,14 @@ void CMonitorDlg::StopDatabase()
 }
 
 // The database completely first, then the listener, whatever became of the database; no waiting:
-// the refresh watches the requests come to rest. What was refused for lack of rights is offered
-// to the helper once, after both.
+// the refresh watches the requests come to rest.
 void CMonitorDlg::SendToBoth(int request)
 {
     if (!BeginServiceLines())
         return;
-    std::vector<MonitoredService> refused;
     for (const MonitoredService& service : { Database(), Listener() })
-        if (!service.name.IsEmpty() && Send(service, request) && PassableToHelper(service.name))
-            refused.push_back(service);
-    if (!refused.empty())
-        OfferHelper(request, refused);
+        if (!service.name.IsEmpty())
+            Send(service, request);
 }
 
 bool CMonitorDlg::Send(const MonitoredService& service, int request)
