@@ -1,6 +1,7 @@
 #pragma once
-// The Service Control Manager functions the program calls, gathered so that a test can make
-// an open, a query or an access check fail, which a real system cannot be made to do on demand.
+// The Service Control Manager functions the program calls, and the token its access check asks
+// about, gathered so that a test can refuse an open, hand out an access list or stand in for an
+// ordinary user, which a real system cannot be made to do on demand.
 #include <windows.h>
 
 struct ServiceControlApi {
@@ -12,6 +13,8 @@ struct ServiceControlApi {
     decltype(&::ControlService) controlService = &::ControlService;
     decltype(&::EnumServicesStatusA) enumServices = &::EnumServicesStatusA;
     decltype(&::CloseServiceHandle) closeHandle = &::CloseServiceHandle;
+    decltype(&::QueryServiceObjectSecurity) querySecurity = &::QueryServiceObjectSecurity;
+    decltype(&::OpenProcessToken) openProcessToken = &::OpenProcessToken;
 };
 
 ServiceControlApi& ServiceControl();

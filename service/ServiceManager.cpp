@@ -1,5 +1,6 @@
 #include "ServiceManager.h"
 #include <algorithm>
+#include <sddl.h>
 
 ServiceControlApi& ServiceControl()
 {
@@ -30,21 +31,45 @@ CString KeyNameOf(SC_HANDLE manager, const char* displayName)
 }
 
 // The settings dialog lists display names, but the manager opens by key name: a name that no
-// key has is tried once more as a display name.
-ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
+// key has is tried once more as a display name. `keyName` receives the name the last open used.
+ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access, CString& keyName)
 {
+    keyName = name;
     ServiceHandle service(ServiceControl().openService(manager, name, access));
     if (service)
         return service;
     const DWORD error = GetLastError();
     if (error != ERROR_SERVICE_DOES_NOT_EXIST && error != ERROR_INVALID_NAME)
         return ServiceHandle();
-    const CString keyName = KeyNameOf(manager, name);
-    if (keyName.IsEmpty()) {
+    const CString resolved = KeyNameOf(manager, name);
+    if (resolved.IsEmpty()) {
         SetLastError(error);
         return ServiceHandle();
     }
+    keyName = resolved;
     return ServiceHandle(ServiceControl().openService(manager, keyName, access));
+}
+
+ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
+{
+    CString keyName;
+    return Open(manager, name, access, keyName);
+}
+
+// A self-relative descriptor of the service's access list alone; empty when it cannot be read.
+std::vector<DWORD> QueryAccessList(SC_HANDLE service)
+{
+    std::vector<DWORD> descriptor(64);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD size = static_cast<DWORD>(descriptor.size() * sizeof(DWORD));
+        DWORD needed = 0;
+        if (ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, descriptor.data(), size, &needed))
+            return descriptor;
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+            break;
+        descriptor.resize(needed / sizeof(DWORD) + 1);
+    }
+    return {};
 }
 
 } // namespace
@@ -67,6 +92,22 @@ ServiceHandle OpenForStart(SC_HANDLE manager, const char* name)
 ServiceHandle OpenForStop(SC_HANDLE manager, const char* name)
 {
     return Open(manager, name, SERVICE_STOP);
+}
+
+CString ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName)
+{
+    const ServiceHandle service = Open(manager, name, READ_CONTROL, keyName);
+    if (!service)
+        return CString();
+    std::vector<DWORD> descriptor = QueryAccessList(service.get());
+    char* text = nullptr;
+    if (descriptor.empty()
+        || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
+                                                                  DACL_SECURITY_INFORMATION, &text, nullptr))
+        return CString();
+    const CString dacl(text);
+    LocalFree(text);
+    return dacl;
 }
 
 bool QueryStatus(SC_HANDLE service, SERVICE_STATUS& status)

@@ -39,10 +39,10 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     RawSettings::Store("OracleTns", RawSettings::Text(m_listener));
 }
 
-::testing::AssertionResult ProgramTest::Start(const std::string& unixPath, const std::string& arguments)
+::testing::AssertionResult ProgramTest::Start(const std::string& unixPath)
 {
     EndProcess();
-    std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\" " + arguments;
+    std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
@@ -50,9 +50,9 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath, const std::string& arguments)
+::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath)
 {
-    const ::testing::AssertionResult started = Start(unixPath, arguments);
+    const ::testing::AssertionResult started = Start(unixPath);
     if (!started)
         return started;
     m_window = driver::FindMainWindow("Velmora", kWaitMs, m_process.dwProcessId);

@@ -19,9 +19,9 @@ protected:
     // in settings that hold nothing else.
     void AddServices(const std::string& databaseArgs, const std::string& listenerArgs);
     // Starts a program of the build as m_process; one started before is ended first.
-    ::testing::AssertionResult Start(const std::string& unixPath, const std::string& arguments);
+    ::testing::AssertionResult Start(const std::string& unixPath);
     // Starts the program, or a test build of it, and waits until its window is shown or minimised.
-    ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE, const std::string& arguments = "");
+    ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE);
     // Waits until the status line begins with the text.
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;
     // Waits until the database's line reads "Oracle " + text and the listener's "TNS-Listener " + text.

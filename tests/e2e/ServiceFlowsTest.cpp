@@ -10,11 +10,10 @@ using ServiceFlowsTest = ProgramTest;
 // Slow enough for every pending state to be seen, quick enough for a short test.
 constexpr const char* kStandin = "--start-delay=1500 --stop-delay=1500";
 
-// The program takes no command line: arguments change nothing.
 TEST_F(ServiceFlowsTest, TheButtonsTakeBothServicesThroughPendingAndTheLinesFollow)
 {
     AddServices(kStandin, kStandin);
-    ASSERT_TRUE(Launch(VELMORA_EXE, "stop OracleServiceXE /S"));
+    ASSERT_TRUE(Launch());
     ASSERT_TRUE(driver::PostCommand(m_window, 1005));
     EXPECT_TRUE(WaitStateLines("wird gestartet."));
     EXPECT_TRUE(WaitStateLines("ist gestartet."));

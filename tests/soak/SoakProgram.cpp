@@ -1,7 +1,5 @@
 // The program as shipped, with a way in for the soak test: refreshes driven directly, faster
 // than any timer, and the counts of what the program's handle owners hold.
-#include "Bitmap.h"
-#include "Menu.h"
 #include "MonitorApp.h"
 #include "MonitorDlg.h"
 #include "RegistryKey.h"
@@ -42,10 +40,6 @@ public:
             return ServiceHandle::LiveCount();
         case soak::LIVE_REGISTRY_KEYS:
             return RegistryKey::LiveCount();
-        case soak::LIVE_MENUS:
-            return HandleOwner<MenuTraits>::LiveCount();
-        case soak::LIVE_BITMAPS:
-            return HandleOwner<GdiObjectTraits>::LiveCount();
         case soak::CPU_MILLISECONDS:
             return CpuMilliseconds();
         default:

@@ -7,23 +7,6 @@
 
 namespace {
 
-TEST(StatusTextTest, NamesEveryStateOfEitherKind)
-{
-    const char* const expected[][8] = {
-        { "Unbekannter Status.", "Oracle ist beendet.", "Oracle wird gestartet.", "Oracle wird beendet.",
-          "Oracle ist gestartet.", "Oracle wird fortgesetzt.", "Oracle wird unterbrochen.", "Oracle ist unterbrochen." },
-        { "Unbekannter Status.", "TNS-Listener ist beendet.", "TNS-Listener wird gestartet.",
-          "TNS-Listener wird beendet.", "TNS-Listener ist gestartet.", "TNS-Listener wird fortgesetzt.",
-          "TNS-Listener wird unterbrochen.", "TNS-Listener ist unterbrochen." },
-    };
-    for (int kind = KIND_ORACLE; kind <= KIND_TNS; ++kind)
-        for (DWORD state = 0; state <= SERVICE_PAUSED + 1; ++state)
-            EXPECT_EQ(expected[kind - 1][state % 8], StatusTextOf(state, kind).str()) << kind << "/" << state;
-    EXPECT_EQ("Unbekannter Status.", StatusTextOf(SERVICE_RUNNING, 3).str());
-    EXPECT_STREQ("Status für Oracle kann nicht herausgefunden werden.", FailureTextsOf(KIND_ORACLE).queryFailed);
-    EXPECT_STREQ("Status von TNS-Listener kann nicht herausgefunden werden.", FailureTextsOf(KIND_TNS).startQueryFailed);
-}
-
 // Dots, request, summary; the line; then which kept handle closes and whether a start at launch failed.
 using Outcome = std::tuple<int, int, int, std::string, bool, bool, bool>;
 

@@ -22,14 +22,18 @@ void CMonitorDlg::StopDatabase()
 }
 
 // The database completely first, then the listener, whatever became of the database; no waiting:
-// the refresh watches the requests come to rest.
+// the refresh watches the requests come to rest. What was refused for lack of rights is offered
+// a lasting grant once, after both.
 void CMonitorDlg::SendToBoth(int request)
 {
     if (!BeginServiceLines())
         return;
+    std::vector<MonitoredService> refused;
     for (const MonitoredService& service : { Database(), Listener() })
-        if (!service.name.IsEmpty())
-            Send(service, request);
+        if (!service.name.IsEmpty() && Send(service, request))
+            refused.push_back(service);
+    if (!refused.empty())
+        OfferGrant(request, refused);
 }
 
 bool CMonitorDlg::Send(const MonitoredService& service, int request)

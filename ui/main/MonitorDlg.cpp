@@ -130,7 +130,7 @@ void CMonitorDlg::RequestExit()
     OnCancel();
 }
 
-// Refreshes and commands run on in a question's modal loop: the offer of the helper and the
+// Refreshes and commands run on in a question's modal loop: the offer of a grant and the
 // failed-stop question hold back until it is answered. One asked inside another leaves the
 // outer one marked open.
 bool CMonitorDlg::Ask(const char* question)

@@ -115,6 +115,7 @@ private:
     void SendToBoth(int request);
     // Sends the request to one service; returns whether its open was refused for lack of rights.
     bool Send(const MonitoredService& service, int request);
+    void OfferGrant(int request, const std::vector<MonitoredService>& refused);
     // A Yes/No question of the window; true on Yes.
     bool Ask(const char* question);
     int ReadSetting(const char* entry) const;

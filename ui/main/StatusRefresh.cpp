@@ -73,7 +73,7 @@ WatchedPair CMonitorDlg::WatchedServices()
 
 void CMonitorDlg::CheckFailedStop(int databaseState)
 {
-    // Asked at a later refresh when another question is open: the stop may still go through the helper.
+    // Asked at a later refresh when another question is open: the stop may still be granted.
     if (m_bQuestionOpen || !StopBeforeExitFailed(WatchedServices(), m_bStopOnExit, m_bExitConfirmed, databaseState))
         return;
     // Cleared before asking: the refreshes that run while the question is open must neither ask

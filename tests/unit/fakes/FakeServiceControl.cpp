@@ -1,4 +1,5 @@
 #include "FakeServiceControl.h"
+#include <sddl.h>
 
 namespace {
 
@@ -46,7 +47,10 @@ SC_HANDLE WINAPI FakeOpenManager(LPCSTR, LPCSTR, DWORD access)
 SC_HANDLE WINAPI FakeOpenService(SC_HANDLE, LPCSTR name, DWORD access)
 {
     const auto found = g_fake->services.find(name);
-    return Open(name, access, found == g_fake->services.end() ? ERROR_SERVICE_DOES_NOT_EXIST : found->second.openError);
+    if (found == g_fake->services.end())
+        return Open(name, access, ERROR_SERVICE_DOES_NOT_EXIST);
+    const FakeService& service = found->second;
+    return Open(name, access, (service.deniedRights & access) ? ERROR_ACCESS_DENIED : service.openError);
 }
 
 BOOL WINAPI FakeKeyNameOf(SC_HANDLE, LPCSTR displayName, LPSTR keyName, LPDWORD size)
@@ -106,13 +110,50 @@ BOOL WINAPI FakeCloseHandle(SC_HANDLE handle)
     return g_fake->open.erase(handle) == 1;
 }
 
+BOOL WINAPI FakeQuerySecurity(SC_HANDLE handle, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR descriptor, DWORD size,
+                              LPDWORD needed)
+{
+    const auto* service = Granted(handle, READ_CONTROL);
+    if (!service)
+        return FALSE;
+    PSECURITY_DESCRIPTOR converted = nullptr;
+    const std::string& dacl = g_fake->services[service->name].dacl;
+    if (dacl.empty() || !ConvertStringSecurityDescriptorToSecurityDescriptorA(dacl.c_str(), SDDL_REVISION_1,
+                                                                              &converted, nullptr)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    *needed = GetSecurityDescriptorLength(converted);
+    const bool fits = *needed <= size;
+    if (fits)
+        CopyMemory(descriptor, converted, *needed);
+    LocalFree(converted);
+    SetLastError(fits ? ERROR_SUCCESS : ERROR_INSUFFICIENT_BUFFER);
+    return fits;
+}
+
+BOOL WINAPI FakeOpenProcessToken(HANDLE process, DWORD access, PHANDLE token)
+{
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(process, access | TOKEN_ASSIGN_PRIMARY, &own))
+        return FALSE;
+    PSID administrators = nullptr;
+    ConvertStringSidToSidA("S-1-5-32-544", &administrators);
+    SID_AND_ATTRIBUTES denyOnly{ administrators, 0 };
+    const BOOL made = CreateRestrictedToken(own, 0, 1, &denyOnly, 0, nullptr, 0, nullptr, token);
+    LocalFree(administrators);
+    CloseHandle(own);
+    return made;
+}
+
 } // namespace
 
 FakeServiceControl::FakeServiceControl()
 {
     g_fake = this;
-    ServiceControl() = { &FakeOpenManager,  &FakeOpenService,    &FakeKeyNameOf,    &FakeQueryStatus,
-                         &FakeStartService, &FakeControlService, &FakeEnumServices, &FakeCloseHandle };
+    ServiceControl() = { &FakeOpenManager,    &FakeOpenService,    &FakeKeyNameOf,    &FakeQueryStatus,
+                         &FakeStartService,   &FakeControlService, &FakeEnumServices, &FakeCloseHandle,
+                         &FakeQuerySecurity, &FakeOpenProcessToken };
 }
 
 FakeServiceControl::~FakeServiceControl()

@@ -18,8 +18,26 @@ BOOL WINAPI Execute(SHELLEXECUTEINFOA* info)
     SetLastError(g_fake->executeError);
     if (g_fake->executeError)
         return FALSE;
-    // A process that has ended already.
+    if (g_fake->whileRunning)
+        g_fake->whileRunning(info->lpParameters);
     info->hProcess = g_fake->process = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    return TRUE;
+}
+
+DWORD WINAPI WaitForEnd(HANDLE process, DWORD)
+{
+    EXPECT_EQ(g_fake->process, process);
+    return g_fake->endsInTime ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+}
+
+BOOL WINAPI ExitCodeOf(HANDLE process, LPDWORD exitCode)
+{
+    EXPECT_EQ(g_fake->process, process);
+    *exitCode = 0;
+    if (!g_fake->exitCodes.empty()) {
+        *exitCode = g_fake->exitCodes.front();
+        g_fake->exitCodes.pop_front();
+    }
     return TRUE;
 }
 
@@ -28,7 +46,7 @@ BOOL WINAPI Execute(SHELLEXECUTEINFOA* info)
 FakeShell::FakeShell()
 {
     g_fake = this;
-    ShellNotify() = { &NotifyIcon, &Execute };
+    ShellNotify() = { &NotifyIcon, &Execute, &WaitForEnd, &ExitCodeOf };
 }
 
 FakeShell::~FakeShell()

@@ -1,8 +1,11 @@
 #pragma once
 // The shell in place of the real one: every notification-area call is recorded and an add can be
 // refused; a program started through the shell is recorded as "verb file parameters" and fails
-// with executeError when that is set, else hands back `process`, signalled as an ended one.
+// with executeError when that is set, else hands back `process`, which ends in time unless told
+// otherwise, with the next of `exitCodes` (0 once they run out).
 #include "ShellNotifyApi.h"
+#include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,4 +19,7 @@ struct FakeShell {
     std::vector<std::string> executed;
     DWORD executeError = 0;
     HANDLE process = nullptr;
+    std::function<void(const std::string& parameters)> whileRunning; // what the program does
+    bool endsInTime = true;
+    std::deque<DWORD> exitCodes;
 };

@@ -1,0 +1,134 @@
+#include "ServiceAccess.h"
+#include "KernelHandle.h"
+#include "ServiceControlApi.h"
+#include "ServiceManager.h"
+#include <sddl.h>
+#include <vector>
+
+namespace {
+
+// The access check wants an owner and a group; neither is ever part of what is set.
+constexpr const char* kCheckedOwnerAndGroup = "O:BAG:SY";
+
+// What the generic rights mean for a service, as the Service Control Manager maps them.
+constexpr GENERIC_MAPPING kServiceMapping = {
+    STANDARD_RIGHTS_READ | SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS | SERVICE_INTERROGATE
+        | SERVICE_ENUMERATE_DEPENDENTS,
+    STANDARD_RIGHTS_WRITE | SERVICE_CHANGE_CONFIG,
+    STANDARD_RIGHTS_EXECUTE | SERVICE_START | SERVICE_STOP | SERVICE_PAUSE_CONTINUE | SERVICE_USER_DEFINED_CONTROL,
+    SERVICE_ALL_ACCESS,
+};
+
+// A descriptor converted from SDDL, freed as the conversion requires.
+class Descriptor {
+public:
+    explicit Descriptor(const CString& sddl)
+    {
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &m_descriptor, nullptr))
+            m_descriptor = nullptr;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { LocalFree(m_descriptor); }
+
+    PSECURITY_DESCRIPTOR get() const { return m_descriptor; }
+    // The access list, when the descriptor has one that is not null (a null list lets everyone in).
+    PACL Dacl() const
+    {
+        BOOL present = FALSE;
+        BOOL defaulted = FALSE;
+        PACL dacl = nullptr;
+        if (!m_descriptor || !GetSecurityDescriptorDacl(m_descriptor, &present, &dacl, &defaulted) || !present)
+            return nullptr;
+        return dacl;
+    }
+
+private:
+    PSECURITY_DESCRIPTOR m_descriptor = nullptr;
+};
+
+bool HasInheritedEntry(PACL dacl)
+{
+    for (DWORD index = 0; index < dacl->AceCount; ++index) {
+        void* entry = nullptr;
+        if (!GetAce(dacl, index, &entry) || (static_cast<ACE_HEADER*>(entry)->AceFlags & INHERITED_ACE))
+            return true;
+    }
+    return false;
+}
+
+// This process's user as the access check sees them, and their SID in SDDL.
+struct User {
+    KernelHandle impersonation;
+    CString sid;
+};
+
+User CurrentUser()
+{
+    User user;
+    HANDLE token = nullptr;
+    if (!ServiceControl().openProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE, &token))
+        return user;
+    const KernelHandle process(token);
+    std::vector<DWORD> buffer(128);
+    DWORD size = static_cast<DWORD>(buffer.size() * sizeof(DWORD));
+    char* sid = nullptr;
+    HANDLE impersonation = nullptr;
+    if (!GetTokenInformation(process.get(), TokenUser, buffer.data(), size, &size)
+        || !ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid))
+        return user;
+    user.sid = sid;
+    LocalFree(sid);
+    if (DuplicateToken(process.get(), SecurityImpersonation, &impersonation))
+        user.impersonation.reset(impersonation);
+    return user;
+}
+
+bool LetsIn(const Descriptor& descriptor, const User& user)
+{
+    GENERIC_MAPPING mapping = kServiceMapping;
+    DWORD privileges[16] = {};
+    DWORD privilegesSize = sizeof(privileges);
+    DWORD granted = 0;
+    BOOL allowed = FALSE;
+    return AccessCheck(descriptor.get(), user.impersonation.get(), kControlRights, &mapping,
+                       reinterpret_cast<PPRIVILEGE_SET>(privileges), &privilegesSize, &granted, &allowed)
+        && allowed;
+}
+
+} // namespace
+
+CString DaclGrantingUser(const CString& dacl)
+{
+    const User user = CurrentUser();
+    const Descriptor current(kCheckedOwnerAndGroup + dacl);
+    if (!user.impersonation || !current.Dacl() || HasInheritedEntry(current.Dacl()) || LetsIn(current, user))
+        return CString();
+    // The list as Windows writes it back: nothing but the DACL, so the entry lands in it.
+    char* written = nullptr;
+    if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(current.get(), SDDL_REVISION_1,
+                                                              DACL_SECURITY_INFORMATION, &written, nullptr))
+        return CString();
+    CString granting(written);
+    LocalFree(written);
+    granting += "(A;;LCRPWP;;;" + user.sid + ")";
+    return LetsIn(Descriptor(kCheckedOwnerAndGroup + granting), user) ? granting : CString();
+}
+
+std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name)
+{
+    AccessGrant grant;
+    const CString dacl = ServiceManager::ReadAccessList(manager, name, grant.keyName);
+    if (dacl.IsEmpty())
+        return std::nullopt;
+    grant.dacl = DaclGrantingUser(dacl);
+    const auto quoted = [](const CString& text) { return text.str().find('"') != std::string::npos; };
+    if (grant.dacl.IsEmpty() || quoted(grant.keyName) || quoted(grant.dacl))
+        return std::nullopt;
+    return grant;
+}
+
+CString SdsetParameters(const AccessGrant& grant)
+{
+    return "sdset \"" + grant.keyName + "\" \"" + grant.dacl + "\"";
+}

@@ -1,0 +1,32 @@
+#pragma once
+// What would let this process's user start and stop a service that Windows refuses them: one
+// entry more in the service's access list, for this user and these rights only. Whether that
+// helps is Windows' own access check's answer, never a reading of the entries.
+#include "CString.h"
+#include <optional>
+#include <windows.h>
+
+// The rights the main window opens services with: query status, start, stop.
+constexpr DWORD kControlRights = SERVICE_QUERY_STATUS | SERVICE_START | SERVICE_STOP;
+
+// `dacl` (an access list in SDDL, "D:...") with one allow entry of kControlRights for this
+// process's user appended; empty when such an entry cannot help: the list lets the user in
+// already, a deny to one of the user's groups outweighs it, an entry is inherited, or `dacl` is
+// no access list.
+CString DaclGrantingUser(const CString& dacl);
+
+// A service's access list to be set in place of its own, named by the key name that the
+// refused open used.
+struct AccessGrant {
+    CString keyName;
+    CString dacl;
+};
+
+// The grant that lets this user control the service an open of `name` reaches; none when its
+// list cannot be read or a grant cannot help, or when the key name or the list holds a double
+// quote, which would end its argument on sc.exe's command line.
+std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name);
+
+// The arguments of Windows' sc.exe that set the list: the DACL alone, owner, group and audit
+// list untouched.
+CString SdsetParameters(const AccessGrant& grant);
