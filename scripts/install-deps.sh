@@ -18,6 +18,7 @@ done
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+# shellcheck source=scripts/step.sh
 . "$(dirname "$0")/step.sh"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     step "Adding the i386 architecture" "${sudo_cmd[@]}" dpkg --add-architecture i386

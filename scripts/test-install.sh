@@ -61,12 +61,13 @@ done
 
 # --- two clones of the commit at different paths: the same unsigned packages ---
 same_packages_from_two_clones() {
-    local one="$work/one/velmora" two="$work/two/elsewhere/Velmora" first
+    local one="$work/one/velmora" two="$work/two/elsewhere/Velmora" first status=0
     git clone -q "$root" "$one" && git clone -q "$root" "$two" || return 1
     (cd "$one" && ./scripts/package.sh) >"$work/one.log" 2>&1 &
     first=$!
-    (cd "$two" && ./scripts/package.sh) >"$work/two.log" 2>&1 || { cat "$work/two.log" >&2; return 1; }
-    wait "$first" || { cat "$work/one.log" >&2; return 1; }
+    (cd "$two" && ./scripts/package.sh) >"$work/two.log" 2>&1 || status=1
+    wait "$first" || status=1
+    [ "$status" -eq 0 ] || { cat "$work/one.log" "$work/two.log" >&2; return 1; }
     diff "$one/build/dist/SHA256SUMS" "$two/build/dist/SHA256SUMS" >&2
 }
 check same_packages_from_two_clones
@@ -95,7 +96,7 @@ check grep -q 'level=""asInvoker""' <<<"$manifest"
 check grep -q 'supportedOS' <<<"$manifest"
 no_look_changes() { ! grep -qiE 'Common-Controls|dpiAware' <<<"$manifest"; }
 check no_look_changes
-headers=$(i686-w64-mingw32-objdump -p -h "$exe")
+headers=$(TZ=UTC i686-w64-mingw32-objdump -p -h "$exe")
 check grep -qP "^MajorImageVersion\t$major$" <<<"$headers"
 check grep -qP "^MinorImageVersion\t$minor$" <<<"$headers"
 check grep -qP '^\t+TERMINAL_SERVICE_AWARE$' <<<"$headers"
@@ -131,18 +132,17 @@ config='HKCU\Software\Orvik Velmora\Velmora\Config'
 install_dir_win="$(windows_var LOCALAPPDATA)\\Programs\\Velmora"
 install_dir=$(winepath -u "$install_dir_win" 2>/dev/null)
 other_dir_win='C:\Werkzeuge\Velmora'
-other_dir=$(winepath -u "$other_dir_win" 2>/dev/null)
+other_dir="$WINEPREFIX/drive_c/Werkzeuge/Velmora"
 shortcut=$(winepath -u "$(windows_var APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora.lnk" 2>/dev/null)
 
-installed_in() {  # installed_in DIR_WIN: the files as packed, the Apps entry and the shortcut there
-    local dir name
-    dir=$(winepath -u "$1" 2>/dev/null)
-    for name in "${names[@]}"; do cmp -s "$work/packed/Velmora/$name" "$dir/$name" || return 1; done
-    [ -f "$dir/Uninstall.exe" ] &&
-        [ "$(reg_value "$uninstall_key" InstallLocation)" = "$1" ] &&
-        [ "$(reg_value "$uninstall_key" UninstallString)" = "\"$1\\Uninstall.exe\"" ] &&
-        [ "$(reg_value "$uninstall_key" DisplayIcon)" = "$1\\Velmora.exe,0" ] &&
-        strings -a "$shortcut" | grep -qxF "$1\\Velmora.exe"
+installed_in() {  # installed_in DIR DIR_WIN: the files as packed, the Apps entry and the shortcut
+    local name
+    for name in "${names[@]}"; do cmp -s "$work/packed/Velmora/$name" "$1/$name" || return 1; done
+    [ -f "$1/Uninstall.exe" ] &&
+        [ "$(reg_value "$uninstall_key" InstallLocation)" = "$2" ] &&
+        [ "$(reg_value "$uninstall_key" UninstallString)" = "\"$2\\Uninstall.exe\"" ] &&
+        [ "$(reg_value "$uninstall_key" DisplayIcon)" = "$2\\Velmora.exe,0" ] &&
+        strings -a "$shortcut" | grep -qxF "$2\\Velmora.exe"
 }
 autostart_of() { [ "$(reg_value "$run_key" Velmora)" = "\"$1\\Velmora.exe\"" ]; }  # autostart_of DIR_WIN
 no_run_value() { ! reg_value "$run_key" Velmora >/dev/null; }
@@ -162,7 +162,7 @@ only_our_programs() {  # the setup installs no program but Velmora.exe and its u
       "./Uninstall.exe ./Velmora.exe " ]
 }
 check only_our_programs
-check installed_in "$install_dir_win"
+check installed_in "$install_dir" "$install_dir_win"
 check signed "$install_dir/Velmora.exe"
 check signed "$install_dir/Uninstall.exe"
 check test "$(reg_value "$uninstall_key" DisplayName)" = Velmora
@@ -193,12 +193,12 @@ check within 30 program_ended
 # autostart: the first install goes, and with it the Run value it had written.
 check quiet wine "$setup" /S /NOAUTOSTART "/D=$other_dir_win"
 check test ! -e "$install_dir"
-check installed_in "$other_dir_win"
+check installed_in "$other_dir" "$other_dir_win"
 check no_run_value
 # Without /D= the setup installs into the folder chosen before, the autostart back on.
 check quiet wine "$setup" /S
 check test ! -e "$install_dir"
-check installed_in "$other_dir_win"
+check installed_in "$other_dir" "$other_dir_win"
 check autostart_of "$other_dir_win"
 
 # An older setup refuses (exit code 3) and changes nothing.
@@ -210,7 +210,7 @@ check test "$(state 2>&1)" = "$before"
 # The uninstaller copies itself to a temporary folder and returns at once: wait for its work.
 # It also takes away the note Windows keeps when the autostart is switched off in the Task Manager.
 quiet wine reg add "$approved_key" /v Velmora /t REG_BINARY /d 030000000000000000000000 /f
-check quiet wine "$other_dir/Uninstall.exe" /S
+check quiet wine "$other_dir_win\\Uninstall.exe" /S
 gone() { [ ! -e "$other_dir" ] && [ ! -e "$shortcut" ] && ! reg_value "$uninstall_key" DisplayName >/dev/null &&
          no_run_value; }
 check within 60 gone

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts: a private Wine prefix with its own persistent wineserver and X display.
 # Usage: wine_env_start PREFIX_DIR ; wine_env_stop (or wine_env_fresh NAME [FOLDER])
 # A prefix these scripts made carries this file; only such a prefix is ever deleted.
@@ -22,7 +23,8 @@ wine_env_start() {
         VELMORA_XVFB_PID=$!
         local deadline=$((SECONDS + 20))
         until [ -s "$numberfile" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-        export DISPLAY=":$(tr -dc 0-9 <"$numberfile")"
+        DISPLAY=":$(tr -dc 0-9 <"$numberfile")"
+        export DISPLAY
         rm -f "$numberfile"
     fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
