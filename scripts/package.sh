@@ -30,7 +30,11 @@ mkdir -p "$dist"
 # Every time the packages store is the commit's. A source archive has no .git, but git archive
 # gives its files the commit's time.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    if [ -e .git ]; then SOURCE_DATE_EPOCH=$(git log -1 --format=%ct); else SOURCE_DATE_EPOCH=$(stat -c %Y res/Version.h); fi
+    if [ -e .git ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+    else
+        SOURCE_DATE_EPOCH=$(stat -c %Y res/Version.h)
+    fi
 fi
 export SOURCE_DATE_EPOCH  # makensis dates the setup's header with it
 export TZ=UTC             # zip stores local times
@@ -46,7 +50,7 @@ while read -r folder name; do
     names+=("$name")
 done < <(sed -n 's/^!insertmacro VelmoraFile //p' packaging/Files.nsh)
 
-zip_copies() (  # a folder Velmora, its files in the list's order, with no times but theirs
+zip_copies() (  # a folder Velmora, its files in the list's order, without owners or extra times
     cd "$work" && zip -X -D "$zip" "${names[@]/#/Velmora/}"
 )
 pack() {  # pack [MAKENSIS_OPTION...]: the setup and the zip from the copies
