@@ -1,21 +1,37 @@
 ; Setup of Velmora for one user: no administrator rights, German pages. Built by
-; scripts/package.sh, which passes VERSION (from res/Version.h), BUILD_DIR and OUT_FILE.
-; Silent (/S) it installs with every option on, "Mit Windows starten" included; a silent
-; uninstall keeps the settings.
+; scripts/package.sh, which passes VERSION (from res/Version.h), FILES_DIR (the release's files,
+; signed when it signs), OUT_FILE and, to sign the uninstaller and the setup, SIGN.
+; Silent (/S) it installs with every option on, "Mit Windows starten" included unless
+; /NOAUTOSTART is given; a silent uninstall keeps the settings.
 Unicode true
 !include MUI2.nsh
+!include FileFunc.nsh
+!include LogicLib.nsh
+!include WordFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+; Where Windows notes that a user switched the autostart off in the Task Manager.
+!define STARTUP_APPROVED_KEY "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 ; The program's settings, one branch per executable name below it.
 !define SETTINGS_KEY "Software\Orvik Velmora"
-; A silent setup or uninstaller that finds Velmora running ends with this code.
+; Exit codes of a silent run that changed nothing: Velmora is running (setup or uninstaller),
+; or a newer version is installed (setup).
 !define EXIT_VELMORA_RUNNING 2
+!define EXIT_NEWER_INSTALLED 3
+!searchparse "${VERSION}" "" VERSION_MAJOR "." VERSION_MINOR "."
+
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"' = 0
+    !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 Name "Velmora"
 OutFile "${OUT_FILE}"
 RequestExecutionLevel user
 InstallDir "$LOCALAPPDATA\Programs\Velmora"
+; A folder chosen once is where the next setup installs again.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 SetCompressor /SOLID lzma
 BrandingText "Velmora ${VERSION}"
 VIProductVersion "${VERSION}.0"
@@ -61,19 +77,48 @@ FunctionEnd
 !insertmacro AskToCloseVelmora ""
 !insertmacro AskToCloseVelmora "un."
 
-Function .onInit
-    Call AskToCloseVelmora
+; Takes away what a version of Velmora installed in the folder $0 (the files of the list, those
+; of earlier versions too, and the uninstaller), then the folder if nothing else is left in it.
+!macro VelmoraFile Folder Name
+    Delete "$0\${Name}"
+!macroend
+!macro VelmoraRetiredFile Name
+    Delete "$0\${Name}"
+!macroend
+!macro RemoveVelmoraFiles un
+Function ${un}RemoveVelmoraFiles
+    !include Files.nsh
+    Delete "$0\Uninstall.exe"
+    RMDir "$0"
 FunctionEnd
+!macroend
+!insertmacro RemoveVelmoraFiles ""
+!insertmacro RemoveVelmoraFiles "un."
+!macroundef VelmoraFile
+!macroundef VelmoraRetiredFile
 
-Function un.onInit
-    Call un.AskToCloseVelmora
+!macro RemoveAutostart un
+Function ${un}RemoveAutostart
+    DeleteRegValue HKCU "${RUN_KEY}" "Velmora"
+    DeleteRegValue HKCU "${STARTUP_APPROVED_KEY}" "Velmora"
 FunctionEnd
+!macroend
+!insertmacro RemoveAutostart ""
+!insertmacro RemoveAutostart "un."
 
 Section "Velmora" SecProgram
     SectionIn RO
+    ; Velmora may have been started while the pages were open.
+    Call AskToCloseVelmora
+    ; Never two installs: a setup for another folder first takes the earlier one's files away.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} $0 != $INSTDIR
+        Call RemoveVelmoraFiles
+    ${EndIf}
     SetOutPath "$INSTDIR"
     !macro VelmoraFile Folder Name
-        File "${BUILD_DIR}/${Folder}/${Name}"
+        File "${FILES_DIR}/${Name}"
     !macroend
     !macro VelmoraRetiredFile Name
         Delete "$INSTDIR\${Name}"
@@ -85,6 +130,8 @@ Section "Velmora" SecProgram
     CreateShortcut "$SMPROGRAMS\Velmora.lnk" "$INSTDIR\Velmora.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmora"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMajor" ${VERSION_MAJOR}
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "VersionMinor" ${VERSION_MINOR}
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Orvik"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Velmora.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -92,10 +139,19 @@ Section "Velmora" SecProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Mit Windows starten" SecAutostart
     WriteRegStr HKCU "${RUN_KEY}" "Velmora" '"$INSTDIR\Velmora.exe"'
+SectionEnd
+
+; The autostart follows the option on every install: left out, none from before stays.
+Section "-AutostartLeftOut"
+    ${IfNot} ${SectionIsSelected} ${SecAutostart}
+        Call RemoveAutostart
+    ${EndIf}
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
@@ -103,22 +159,47 @@ SectionEnd
     !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "Velmora startet bei jeder Anmeldung an Windows."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+Function .onInit
+    ; Installs before this version have no VersionMajor: their DisplayVersion says which they are.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${If} $0 != ""
+        ${VersionCompare} $0 "${VERSION}" $1
+        ${If} $1 = 1
+            MessageBox MB_OK|MB_ICONSTOP \
+                "Velmora $0 ist bereits installiert, eine neuere Version als diese (${VERSION}). Die Installation wird abgebrochen. Um Velmora ${VERSION} zu installieren, deinstallieren Sie bitte zuerst Velmora $0." \
+                /SD IDOK
+            SetErrorLevel ${EXIT_NEWER_INSTALLED}
+            Quit
+        ${EndIf}
+    ${EndIf}
+    Call AskToCloseVelmora
+    ; For administrators who deploy Velmora: a silent install without the autostart.
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/NOAUTOSTART" $1
+    ${IfNot} ${Errors}
+        !insertmacro UnselectSection ${SecAutostart}
+    ${EndIf}
+FunctionEnd
+
+Function un.onInit
+    Call un.AskToCloseVelmora
+FunctionEnd
+
 Section "un.Velmora" UnSecProgram
     SectionIn RO
-    !macro VelmoraFile Folder Name
-        Delete "$INSTDIR\${Name}"
-    !macroend
-    !macro VelmoraRetiredFile Name
-        Delete "$INSTDIR\${Name}"
-    !macroend
-    !include Files.nsh
-    !macroundef VelmoraFile
-    !macroundef VelmoraRetiredFile
-    Delete "$INSTDIR\Uninstall.exe"
-    RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\Velmora.lnk"
-    DeleteRegValue HKCU "${RUN_KEY}" "Velmora"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Velmora may have been started while the pages were open.
+    Call un.AskToCloseVelmora
+    StrCpy $0 $INSTDIR
+    Call un.RemoveVelmoraFiles
+    ; The entries belong to the install in the folder the Apps entry names: an uninstaller
+    ; left elsewhere takes away its own files only.
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        Delete "$SMPROGRAMS\Velmora.lnk"
+        Call un.RemoveAutostart
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd
 
 Section /o "un.Einstellungen entfernen" UnSecSettings

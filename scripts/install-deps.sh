@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # fonts-wine is only a recommendation of Wine's libraries: without it captions and dialogs
-# are drawn in substitute fonts. nsis and zip build the setup and the portable archive.
+# are drawn in substitute fonts. nsis and zip build the setup and the portable archive, git
+# dates them, osslsigncode signs them; the install test makes its certificate with openssl and
+# unpacks the zip.
 packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth
-          imagemagick cppcheck nsis zip)
+          imagemagick cppcheck nsis zip git osslsigncode openssl unzip)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,6 +18,7 @@ done
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+# shellcheck source=scripts/step.sh
 . "$(dirname "$0")/step.sh"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     step "Adding the i386 architecture" "${sudo_cmd[@]}" dpkg --add-architecture i386

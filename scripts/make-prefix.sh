@@ -10,6 +10,7 @@ if [ $# -ne 2 ]; then
 fi
 prefix=$(mkdir -p "$1" && cd "$1" && pwd)
 driver="$(cd "$2" && pwd)/tools/velmora-driver.exe"
+# shellcheck source=scripts/wine-env.sh
 . "$(dirname "$0")/wine-env.sh"
 [ -f "$driver" ] || { echo "$driver not found; build first" >&2; exit 1; }
 

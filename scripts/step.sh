@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts: step TITLE COMMAND... prints the title as one line and runs the
 # command with its output in a log, shown only when the command fails (then the script ends).
 step() {

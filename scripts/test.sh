@@ -13,9 +13,11 @@ trap 'rm -rf "$logs"' EXIT
 last_core=$(($(nproc) - 1))
 taskset -c "$last_core" ./scripts/ctest-in-prefix.sh velmora-soak-prefix -V -L soak -R Flat \
     >"$logs/soak" 2>&1 &
+# shellcheck disable=SC2034 # soak and leaks are read as ${!run} below
 soak=$!
 taskset -c 0 ./scripts/ctest-in-prefix.sh velmora-leak-prefix -V -L soak -R Lost \
     >"$logs/leaks" 2>&1 &
+# shellcheck disable=SC2034
 leaks=$!
 
 status=0

@@ -1,5 +1,6 @@
+# shellcheck shell=bash
 # Sourced by the scripts: a private Wine prefix with its own persistent wineserver and X display.
-# Usage: wine_env_start PREFIX_DIR ; wine_env_stop (or wine_env_fresh NAME)
+# Usage: wine_env_start PREFIX_DIR ; wine_env_stop (or wine_env_fresh NAME [FOLDER])
 # A prefix these scripts made carries this file; only such a prefix is ever deleted.
 VELMORA_PREFIX_MARK=.made-by-velmora-scripts
 
@@ -22,7 +23,8 @@ wine_env_start() {
         VELMORA_XVFB_PID=$!
         local deadline=$((SECONDS + 20))
         until [ -s "$numberfile" ] || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-        export DISPLAY=":$(tr -dc 0-9 <"$numberfile")"
+        DISPLAY=":$(tr -dc 0-9 <"$numberfile")"
+        export DISPLAY
         rm -f "$numberfile"
     fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
@@ -48,12 +50,12 @@ wine_env_fonts() {
 }
 
 # A fresh prefix of its own under /tmp (named after $1), on its own Xvfb display; the server,
-# the display and the prefix go when the calling script ends.
+# the display and the prefix, and the caller's folder $2 if given, go when the calling script ends.
 wine_env_fresh() {
     local prefix
     prefix=$(mktemp -d "/tmp/$1.XXXXXX")
-    # shellcheck disable=SC2064 # the prefix is fixed now, the trap runs later
-    trap "wine_env_stop; rm -rf '$prefix'" EXIT
+    # shellcheck disable=SC2064 # the folders are fixed now, the trap runs later
+    trap "wine_env_stop; rm -rf '$prefix' ${2:+'$2'}" EXIT
     VELMORA_FORCE_XVFB=1 wine_env_start "$prefix"
 }
 
