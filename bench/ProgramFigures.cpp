@@ -4,6 +4,7 @@
 #include "SoakProtocol.h"
 #include "TrayDriver.h"
 #include "WindowDriver.h"
+#include "resource.h"
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr int kStarts = 5;
-constexpr UINT kIconId = 104;
 constexpr DWORD kIdleSeconds = 60;
 constexpr int kLongRunRefreshes = 10000;
 constexpr UINT kLongRunTimeoutMs = 1800000;
@@ -39,7 +39,7 @@ double MeasureStart(const std::string& executable, const WhileRunning& whileRunn
     HWND window = nullptr;
     const bool up = driver::PollUntil([&] {
         window = window ? window : driver::FindMainWindow("Velmora", 0, process.dwProcessId);
-        return window && IsWindowVisible(window) && driver::IconRegistered(window, kIconId);
+        return window && IsWindowVisible(window) && driver::IconRegistered(window, ID_TRAY_ICON);
     }, 20000);
     const double milliseconds = static_cast<double>(GetTickCount64() - started);
     if (up)

@@ -48,10 +48,10 @@ void BareRefresh(CMonitorDlg& dlg, SC_HANDLE manager, NOTIFYICONDATAA& icon)
     const std::string listener = ReadSetting(Settings::kOracleTns);
     const HWND window = dlg.m_hWnd;
     const auto transfer = [&](const char* line1, const char* line2, const char* line3, const char* line4) {
-        SetDlgItemTextA(window, 1009, line1);
-        SetDlgItemTextA(window, 1010, line2);
-        SetDlgItemTextA(window, 1011, line3);
-        SetDlgItemTextA(window, 1012, line4);
+        SetDlgItemTextA(window, IDC_ORACLE_STATE, line1);
+        SetDlgItemTextA(window, IDC_ORACLE_NAME, line2);
+        SetDlgItemTextA(window, IDC_TNS_STATE, line3);
+        SetDlgItemTextA(window, IDC_TNS_NAME, line4);
     };
     transfer("", "", "", "");
     QueryOnce(manager, database);
@@ -62,10 +62,10 @@ void BareRefresh(CMonitorDlg& dlg, SC_HANDLE manager, NOTIFYICONDATAA& icon)
     transfer("Oracle ist gestartet.", databaseLine.c_str(), "TNS-Listener ist gestartet.", listenerLine.c_str());
     icon.uFlags = NIF_ICON;
     Shell_NotifyIconA(NIM_MODIFY, &icon);
-    EnableWindow(GetDlgItem(window, 1005), FALSE);
-    EnableWindow(GetDlgItem(window, 1004), TRUE);
-    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, 32775, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, 32772, MF_BYCOMMAND | MF_ENABLED);
+    EnableWindow(GetDlgItem(window, IDC_START), FALSE);
+    EnableWindow(GetDlgItem(window, IDC_STOP), TRUE);
+    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, ID_TRAY_START, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(dlg.m_pTrayPopup->m_hMenu, ID_TRAY_STOP, MF_BYCOMMAND | MF_ENABLED);
 }
 
 bool StartStandin(const std::string& name)
@@ -96,8 +96,8 @@ int main()
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = dlg.m_hWnd;
-    icon.uID = CMonitorDlg::TRAY_ICON_ID;
-    icon.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(140));
+    icon.uID = ID_TRAY_ICON;
+    icon.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_RUNNING));
 
     // Rounds of the two alternate, so that a slow moment of the machine falls on both alike.
     std::vector<double> refreshRounds;

@@ -2,6 +2,7 @@
 #include "InfoDlg.h"
 #include "ServiceDriver.h"
 #include "Timing.h"
+#include "resource.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kRounds = 5;
-constexpr int kDatabaseField = 1012;
 const int kServiceCounts[] = { 25, 300, 1000 };
 
 DWORD BareEnumeration()
@@ -29,7 +29,7 @@ DWORD BareEnumeration()
 // A different character each time, so that every keystroke changes the field.
 void TypeOneCharacter(HWND dialog, int round)
 {
-    const HWND edit = GetWindow(GetDlgItem(dialog, kDatabaseField), GW_CHILD);
+    const HWND edit = GetWindow(GetDlgItem(dialog, IDC_SERVICE_SRV), GW_CHILD);
     SendMessageA(edit, WM_CHAR, static_cast<WPARAM>('a' + round % 26), 0);
 }
 
@@ -39,8 +39,8 @@ void PrintSettingsDialogFigures()
 {
     const std::string prefix = "VelmoraBenchList" + std::to_string(GetCurrentProcessId()) + "_";
     std::vector<std::string> added;
-    std::printf("| Services | Bare EnumServicesStatusA | Settings dialog opened | Ratio | One keystroke in field "
-                "1012 | Ratio |\n|---|---|---|---|---|---|\n");
+    std::printf("| Services | Bare EnumServicesStatusA | Settings dialog opened | Ratio | One keystroke in the "
+                "database service's field | Ratio |\n|---|---|---|---|---|---|\n");
     for (const int wanted : kServiceCounts) {
         while (static_cast<int>(BareEnumeration()) < wanted) {
             const std::string name = prefix + std::to_string(added.size());

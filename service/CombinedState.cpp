@@ -21,12 +21,12 @@ CombinedView ViewOf(CombinedState state, bool foundActive, bool wasActive)
     switch (state) {
     case CombinedState::Running:
         // Only a service seen in this run counts: an unnamed or unreachable one proves nothing.
-        return { ICON_RUNNING, false, true, foundActive, false, false };
+        return { IDI_RUNNING, false, true, foundActive, false, false };
     case CombinedState::Mixed:
-        return { ICON_MIXED, true, true, foundActive, true, false };
+        return { IDI_MIXED, true, true, foundActive, true, false };
     case CombinedState::Stopped:
     default:
-        return { ICON_STOPPED, true, false, false, false, wasActive };
+        return { IDI_STOPPED, true, false, false, false, wasActive };
     }
 }
 

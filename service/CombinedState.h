@@ -2,6 +2,7 @@
 // What the refresh decides once both services were asked: the icon, the commands, and whether
 // the program ends or asks.
 #include "ServiceState.h"
+#include "resource.h"
 #include <windows.h>
 
 enum class CombinedState { Running, Mixed, Stopped };
@@ -16,11 +17,8 @@ struct WatchedPair {
 
 CombinedState Combine(const WatchedPair& pair);
 
-// Icons of the program's resources: a traffic light.
-enum : UINT { ICON_STOPPED = 138, ICON_MIXED = 139, ICON_RUNNING = 140 };
-
 struct CombinedView {
-    UINT icon;
+    UINT icon; // the traffic light: IDI_STOPPED, IDI_MIXED or IDI_RUNNING
     bool enableStart;
     bool enableStop;
     bool markActive;      // the services have been seen active

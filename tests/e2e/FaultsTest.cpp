@@ -18,7 +18,7 @@ public:
     void DeleteTheDatabaseAndCreateItAgain()
     {
         ASSERT_TRUE(driver::RemoveService(m_database));
-        EXPECT_TRUE(WaitLine(1009, "Dienst für Oracle konnte nicht geöffnet werden."));
+        EXPECT_TRUE(WaitLine(IDC_ORACLE_STATE, "Dienst für Oracle konnte nicht geöffnet werden."));
         // The name is free again once no process holds a handle to the deleted service.
         EXPECT_TRUE(driver::PollUntil([&] { return driver::CreateStandinService(m_database, m_database, ""); }, kWaitMs));
     }
@@ -30,7 +30,7 @@ public:
         ASSERT_TRUE(driver::StartServiceByName(m_database));
         ASSERT_TRUE(driver::PollUntil(
             [&] { return driver::QueryServiceState(m_database) != SERVICE_START_PENDING; }, kWaitMs));
-        EXPECT_NE(-1, driver::Send(m_window, WM_COMMAND, MAKEWPARAM(1004, BN_CLICKED), 0, kWaitMs))
+        EXPECT_NE(-1, driver::Send(m_window, WM_COMMAND, MAKEWPARAM(IDC_STOP, BN_CLICKED), 0, kWaitMs))
             << "the stop was not handled in time";
     }
 };
@@ -39,16 +39,16 @@ TEST_P(FaultsTest, TheProgramGoesOnWatching)
 {
     AddServices(GetParam().databaseArgs, "");
     ASSERT_TRUE(Launch());
-    ASSERT_TRUE(WaitLine(1009, "Oracle ist beendet."));
+    ASSERT_TRUE(WaitLine(IDC_ORACLE_STATE, "Oracle ist beendet."));
     ASSERT_NO_FATAL_FAILURE((this->*GetParam().disturb)());
 
-    EXPECT_TRUE(driver::PollUntil([&] { return driver::IconRegistered(m_window, driver::kIconId); }, kWaitMs))
+    EXPECT_TRUE(driver::PollUntil([&] { return driver::IconRegistered(m_window, ID_TRAY_ICON); }, kWaitMs))
         << "the icon is gone";
     ASSERT_TRUE(driver::StartServiceByName(m_listener));
-    EXPECT_TRUE(WaitLine(1011, "TNS-Listener ist gestartet."));
+    EXPECT_TRUE(WaitLine(IDC_TNS_STATE, "TNS-Listener ist gestartet."));
     // A service whose process is gone reads stopped on Windows and keeps its last state under Wine.
     const bool running = driver::QueryServiceState(m_database) == SERVICE_RUNNING;
-    EXPECT_TRUE(WaitLine(1009, running ? "Oracle ist gestartet." : "Oracle ist beendet."));
+    EXPECT_TRUE(WaitLine(IDC_ORACLE_STATE, running ? "Oracle ist gestartet." : "Oracle ist beendet."));
 }
 
 const Fault kFaults[] = {

@@ -72,8 +72,8 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
 
 ::testing::AssertionResult ProgramTest::WaitStateLines(const std::string& text) const
 {
-    const ::testing::AssertionResult database = WaitLine(1009, "Oracle " + text);
-    return database ? WaitLine(1011, "TNS-Listener " + text) : database;
+    const ::testing::AssertionResult database = WaitLine(IDC_ORACLE_STATE, "Oracle " + text);
+    return database ? WaitLine(IDC_TNS_STATE, "TNS-Listener " + text) : database;
 }
 
 DWORD ProgramTest::ExitCode() const

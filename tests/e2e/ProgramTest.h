@@ -6,6 +6,7 @@
 #include "RawSettings.h"
 #include "ServiceDriver.h"
 #include "WindowDriver.h"
+#include "resource.h"
 #include <gtest/gtest.h>
 #include <string>
 

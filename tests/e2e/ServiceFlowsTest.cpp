@@ -14,10 +14,10 @@ TEST_F(ServiceFlowsTest, TheButtonsTakeBothServicesThroughPendingAndTheLinesFoll
 {
     AddServices(kStandin, kStandin);
     ASSERT_TRUE(Launch());
-    ASSERT_TRUE(driver::PostCommand(m_window, 1005));
+    ASSERT_TRUE(driver::PostCommand(m_window, IDC_START));
     EXPECT_TRUE(WaitStateLines("wird gestartet."));
     EXPECT_TRUE(WaitStateLines("ist gestartet."));
-    ASSERT_TRUE(driver::PostCommand(m_window, 1004));
+    ASSERT_TRUE(driver::PostCommand(m_window, IDC_STOP));
     EXPECT_TRUE(WaitStateLines("wird beendet."));
     EXPECT_TRUE(WaitStateLines("ist beendet."));
 }
@@ -30,7 +30,7 @@ TEST_F(ServiceFlowsTest, AStartAtLaunchGoesIntoTheTrayOnceDoneAndADoubleClickOnT
     EXPECT_TRUE(WaitStateLines("ist gestartet."));
     EXPECT_TRUE(IsWindowVisible(m_window)) << "hidden before the start was done";
     EXPECT_TRUE(driver::PollUntil([&] { return !IsWindowVisible(m_window); }, kWaitMs)) << "still shown";
-    EXPECT_TRUE(driver::IconRegistered(m_window, driver::kIconId));
+    EXPECT_TRUE(driver::IconRegistered(m_window, ID_TRAY_ICON));
 
     ASSERT_TRUE(driver::PostTrayCallback(m_window, WM_LBUTTONDBLCLK));
     EXPECT_TRUE(driver::PollUntil([&] { return IsWindowVisible(m_window) && !IsIconic(m_window); }, kWaitMs))

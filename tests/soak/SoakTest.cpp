@@ -3,6 +3,7 @@
 #include "ProcessFigures.h"
 #include "ProgramTest.h"
 #include "SoakProtocol.h"
+#include "resource.h"
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -36,7 +37,7 @@ protected:
     void RunCycles(int cycles)
     {
         for (int done = 0; done < cycles; done += kCyclesPerBatch) {
-            const int button = (done / kCyclesPerBatch) % 2 == 0 ? 1005 : 1004;
+            const int button = (done / kCyclesPerBatch) % 2 == 0 ? IDC_START : IDC_STOP;
             driver::Send(m_window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(m_window, button)), kBatchTimeoutMs);
             ASSERT_EQ(kCyclesPerBatch, Ask(soak::REFRESH, kCyclesPerBatch));

@@ -46,21 +46,21 @@ TEST_F(InfoDlgTest, OpensWithTheStoredSettingsTheServicesTheHolidaysAndTheCredit
     WriteNumber("ParamMin", 1);
     WriteNumber("ParamEnde", 2);
     Open();
-    EXPECT_EQ("OracleServiceXE", Text(1012));
-    EXPECT_EQ("Oracle\\Dienst mit Blanks", Text(1004)) << "a name no service has is kept";
-    EXPECT_TRUE(Ticked(1008));
-    EXPECT_FALSE(Ticked(1009)) << "2 is no switch value";
-    EXPECT_FALSE(Ticked(1010)) << "the question before exit is off unless stored";
-    EXPECT_FALSE(Ticked(1014) || IsWindowEnabled(Item(1015))) << "no alternative text stored";
-    EXPECT_EQ("OracleServiceXE", Text(1015)) << "the edit shows what the tooltip shows";
+    EXPECT_EQ("OracleServiceXE", Text(IDC_SERVICE_SRV));
+    EXPECT_EQ("Oracle\\Dienst mit Blanks", Text(IDC_SERVICE_TNS)) << "a name no service has is kept";
+    EXPECT_TRUE(Ticked(IDC_PARAM_MIN));
+    EXPECT_FALSE(Ticked(IDC_PARAM_ENDE)) << "2 is no switch value";
+    EXPECT_FALSE(Ticked(IDC_PARAM_ASK)) << "the question before exit is off unless stored";
+    EXPECT_FALSE(Ticked(IDC_INFO_TEXT_ON) || IsWindowEnabled(Item(IDC_INFO_TEXT))) << "no alternative text stored";
+    EXPECT_EQ("OracleServiceXE", Text(IDC_INFO_TEXT)) << "the edit shows what the tooltip shows";
     char first[64] = "";
-    SendMessageA(Item(1004), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    SendMessageA(Item(IDC_SERVICE_TNS), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
     EXPECT_STREQ("Druckwarteschlange", first) << "sorted by display name";
-    EXPECT_EQ(3, Rows(1012));
-    EXPECT_EQ(3, Rows(1004));
-    EXPECT_EQ(0u, Text(1005).find("Feiertage am ")) << Text(1005);
-    EXPECT_EQ(7, Rows(1011));
-    EXPECT_EQ("Danke an", Text(1011));
+    EXPECT_EQ(3, Rows(IDC_SERVICE_SRV));
+    EXPECT_EQ(3, Rows(IDC_SERVICE_TNS));
+    EXPECT_EQ(0u, Text(IDC_HOLIDAYS).find("Feiertage am ")) << Text(IDC_HOLIDAYS);
+    EXPECT_EQ(7, Rows(IDC_CREDITS));
+    EXPECT_EQ("Danke an", Text(IDC_CREDITS));
 }
 
 TEST_F(InfoDlgTest, OkWritesTheEightSettingsAsShown)
@@ -69,8 +69,8 @@ TEST_F(InfoDlgTest, OkWritesTheEightSettingsAsShown)
     WriteNumber("ParamStop", 5);
     WriteNumber("ParamAsk", 1);
     Open();
-    SetWindowTextA(Item(1004), "Oracle XE Listener");
-    SendMessageA(Item(1006), BM_SETCHECK, BST_CHECKED, 0);
+    SetWindowTextA(Item(IDC_SERVICE_TNS), "Oracle XE Listener");
+    SendMessageA(Item(IDC_PARAM_START), BM_SETCHECK, BST_CHECKED, 0);
     Notify(IDOK, BN_CLICKED);
     EXPECT_EQ(IDOK, m_info.m_nModalResult);
     EXPECT_EQ(RawSettings::Text("Oracle\\Dienst mit Blanks"), RawSettings::Read("OracleSrv"));
@@ -86,15 +86,15 @@ TEST_F(InfoDlgTest, AnEmptyAlternativeTextIsRefusedUntilTheBoxIsOff)
 {
     WriteText("InfoText", "Meine Datenbank");
     Open();
-    EXPECT_TRUE(IsWindowEnabled(Item(1015)));
-    SetWindowTextA(Item(1015), "");
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_INFO_TEXT)));
+    SetWindowTextA(Item(IDC_INFO_TEXT), "");
     Notify(IDOK, BN_CLICKED);
     EXPECT_EQ(std::vector<std::string>{ "Es muss ein alternativer Text für den Infobereich eingegeben werden!" },
               m_ui.questions);
     EXPECT_EQ(std::nullopt, RawSettings::Read("OracleSrv")) << "nothing written, the dialog stays";
-    SendMessageA(Item(1014), BM_SETCHECK, BST_UNCHECKED, 0);
-    Notify(1014, BN_CLICKED);
-    EXPECT_FALSE(IsWindowEnabled(Item(1015)));
+    SendMessageA(Item(IDC_INFO_TEXT_ON), BM_SETCHECK, BST_UNCHECKED, 0);
+    Notify(IDC_INFO_TEXT_ON, BN_CLICKED);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_INFO_TEXT)));
     Notify(IDOK, BN_CLICKED);
     EXPECT_EQ(RawSettings::Text(""), RawSettings::Read("InfoText"));
 }
@@ -102,15 +102,15 @@ TEST_F(InfoDlgTest, AnEmptyAlternativeTextIsRefusedUntilTheBoxIsOff)
 TEST_F(InfoDlgTest, ChoosingOrTypingADatabaseServiceFillsTheAlternativeText)
 {
     Open();
-    SendMessageA(Item(1012), CB_SETCURSEL, 0, 0);
-    Notify(1012, CBN_SELCHANGE);
-    EXPECT_EQ("Druckwarteschlange", Text(1015));
-    SetWindowTextA(Item(1012), "Orac");
-    SendMessageA(Item(1012), CB_SETEDITSEL, 0, MAKELPARAM(2, 2));
-    Notify(1012, CBN_EDITCHANGE);
-    EXPECT_EQ("Orac|Orac", Text(1012) + "|" + Text(1015)) << "the typed text is kept";
-    EXPECT_EQ(MAKELONG(2, 2), SendMessageA(Item(1012), CB_GETEDITSEL, 0, 0)) << "and the caret";
-    EXPECT_EQ(3, Rows(1004)) << "each service once";
+    SendMessageA(Item(IDC_SERVICE_SRV), CB_SETCURSEL, 0, 0);
+    Notify(IDC_SERVICE_SRV, CBN_SELCHANGE);
+    EXPECT_EQ("Druckwarteschlange", Text(IDC_INFO_TEXT));
+    SetWindowTextA(Item(IDC_SERVICE_SRV), "Orac");
+    SendMessageA(Item(IDC_SERVICE_SRV), CB_SETEDITSEL, 0, MAKELPARAM(2, 2));
+    Notify(IDC_SERVICE_SRV, CBN_EDITCHANGE);
+    EXPECT_EQ("Orac|Orac", Text(IDC_SERVICE_SRV) + "|" + Text(IDC_INFO_TEXT)) << "the typed text is kept";
+    EXPECT_EQ(MAKELONG(2, 2), SendMessageA(Item(IDC_SERVICE_SRV), CB_GETEDITSEL, 0, 0)) << "and the caret";
+    EXPECT_EQ(3, Rows(IDC_SERVICE_TNS)) << "each service once";
 }
 
 TEST_F(InfoDlgTest, ASecondOpeningKeepsTheUsersEntries)

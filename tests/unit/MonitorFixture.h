@@ -16,7 +16,6 @@ class MonitorFixture : public ::testing::Test {
 protected:
     static constexpr const char* kDatabase = "OracleServiceTEST";
     static constexpr const char* kListener = "OracleTestTNSListener";
-    enum : int { IDC_ORACLE_STATE = 1009, IDC_ORACLE_NAME = 1010, IDC_TNS_STATE = 1011, IDC_TNS_NAME = 1012 };
 
     void SetUp() override;
     void TearDown() override;

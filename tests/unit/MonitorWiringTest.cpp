@@ -19,11 +19,11 @@ TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
             SetStates(database, listener);
             m_dlg->RefreshStatus();
             const int running = (database == SERVICE_RUNNING) + (listener == SERVICE_RUNNING);
-            EXPECT_EQ(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(138 + running)), m_shell.calls.back().second.hIcon);
-            EXPECT_EQ(running < 2, Enabled(CMonitorDlg::IDC_START)) << running;
-            EXPECT_EQ(running > 0, Enabled(CMonitorDlg::IDC_STOP)) << running;
-            EXPECT_EQ(running == 2, (GetMenuState(menu, CMonitorDlg::ID_TRAY_START, MF_BYCOMMAND) & MF_GRAYED) != 0);
-            EXPECT_EQ(running == 0, (GetMenuState(menu, CMonitorDlg::ID_TRAY_STOP, MF_BYCOMMAND) & MF_GRAYED) != 0);
+            EXPECT_EQ(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOPPED + running)), m_shell.calls.back().second.hIcon);
+            EXPECT_EQ(running < 2, Enabled(IDC_START)) << running;
+            EXPECT_EQ(running > 0, Enabled(IDC_STOP)) << running;
+            EXPECT_EQ(running == 2, (GetMenuState(menu, ID_TRAY_START, MF_BYCOMMAND) & MF_GRAYED) != 0);
+            EXPECT_EQ(running == 0, (GetMenuState(menu, ID_TRAY_STOP, MF_BYCOMMAND) & MF_GRAYED) != 0);
         }
     }
     EXPECT_EQ("Oracle ist beendet.(Oracle Datenbank)", Line(IDC_ORACLE_STATE) + Line(IDC_ORACLE_NAME));
@@ -206,10 +206,10 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     for (const WPARAM size : { ICON_BIG, ICON_SMALL })
         EXPECT_NE(0, SendMessageA(m_dlg->m_hWnd, WM_GETICON, size, 0)) << "the caption's and the taskbar's icon";
     char infoCommand[64] = "";
-    GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), 16, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
+    GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), IDM_INFO_COMMAND, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
     EXPECT_STRNE("", infoCommand) << "the system menu opens the settings too";
     // The tray menu's "Info über Velmora ..." and the system menu's entry.
-    for (const auto& [message, command] : { std::pair<UINT, WPARAM>{ WM_COMMAND, 32776 }, { WM_SYSCOMMAND, 16 } }) {
+    for (const auto& [message, command] : { std::pair<UINT, WPARAM>{ WM_COMMAND, ID_TRAY_INFO }, { WM_SYSCOMMAND, IDM_INFO_COMMAND } }) {
         bool settingsOpen = false;
         WhenModal([&] {
             settingsOpen = IsWindow(m_dlg->m_infoDlg.m_hWnd);
@@ -218,24 +218,24 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
         SendMessageA(m_dlg->m_hWnd, message, command, 0);
         EXPECT_TRUE(settingsOpen) << command;
     }
-    for (const UINT item : { CMonitorDlg::ID_TRAY_RESTORE, CMonitorDlg::ID_TRAY_CLOSE, CMonitorDlg::ID_TRAY_START,
-                             CMonitorDlg::ID_TRAY_STOP }) {
+    for (const UINT item : { ID_TRAY_RESTORE, ID_TRAY_CLOSE, ID_TRAY_START,
+                             ID_TRAY_STOP }) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_CHECKMARKS;
         GetMenuItemInfoA(m_dlg->m_pTrayPopup->m_hMenu, item, FALSE, &info);
         EXPECT_TRUE(info.hbmpChecked && info.hbmpUnchecked) << "the tray menu's picture of item " << item;
     }
-    m_dlg->OnTrayIconMessage(104, WM_RBUTTONUP);
-    EXPECT_TRUE(m_ui.greyedInLastMenu.count(CMonitorDlg::ID_TRAY_RESTORE)) << "the window is not in the tray";
+    m_dlg->OnTrayIconMessage(ID_TRAY_ICON, WM_RBUTTONUP);
+    EXPECT_TRUE(m_ui.greyedInLastMenu.count(ID_TRAY_RESTORE)) << "the window is not in the tray";
     m_dlg->MinimizeWindow();
     EXPECT_TRUE(Minimised());
-    m_dlg->OnTrayIconMessage(104, WM_RBUTTONUP);
-    EXPECT_FALSE(m_ui.greyedInLastMenu.count(CMonitorDlg::ID_TRAY_RESTORE));
-    m_dlg->OnTrayIconMessage(104, WM_LBUTTONDBLCLK);
+    m_dlg->OnTrayIconMessage(ID_TRAY_ICON, WM_RBUTTONUP);
+    EXPECT_FALSE(m_ui.greyedInLastMenu.count(ID_TRAY_RESTORE));
+    m_dlg->OnTrayIconMessage(ID_TRAY_ICON, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(m_dlg->m_hWnd) && !IsIconic(m_dlg->m_hWnd));
     m_dlg->MinimizeWindow();
-    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, 32774, 0); // the tray menu's "Wiederherstellen"
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_TRAY_RESTORE, 0);
     EXPECT_TRUE(IsWindowVisible(m_dlg->m_hWnd));
     const size_t calls = m_shell.calls.size();
     SendMessageA(m_dlg->m_hWnd, CMonitorDlg::WM_TASKBARCREATED, 0, 0);

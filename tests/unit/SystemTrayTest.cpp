@@ -2,6 +2,7 @@
 #include "FakeShell.h"
 #include "FakeUserInterface.h"
 #include "SystemTray.h"
+#include "resource.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,7 +16,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
         CSystemTray never;
         EXPECT_FALSE(never.SetIcon(nullptr)) << "no icon before it was added";
         CSystemTray tray;
-        ASSERT_TRUE(tray.Create(nullptr, WM_USER + 10, "Tip", icon, 104));
+        ASSERT_TRUE(tray.Create(nullptr, WM_USER + 10, "Tip", icon, ID_TRAY_ICON));
         EXPECT_TRUE(tray.SetIcon(nullptr));
         EXPECT_TRUE(tray.SetTooltipText(longText.c_str()));
         EXPECT_TRUE(tray.AddIconAgain());
@@ -38,7 +39,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
     shell.refuseAdd = true;
     {
         CSystemTray tray;
-        EXPECT_FALSE(tray.Create(nullptr, WM_USER + 10, "Tip", nullptr, 104));
+        EXPECT_FALSE(tray.Create(nullptr, WM_USER + 10, "Tip", nullptr, ID_TRAY_ICON));
         EXPECT_FALSE(tray.SetIcon(nullptr) || tray.AddIconAgain()) << "after a refused add nothing more is asked";
     }
     EXPECT_EQ(1u, shell.calls.size());

@@ -2,6 +2,7 @@
 #include "ServiceDriver.h"
 #include "TrayDriver.h"
 #include "WindowDriver.h"
+#include "resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,8 @@ namespace {
 constexpr DWORD kFindWindowTimeoutMs = 10000;
 constexpr const char* kUsage =
     "usage: velmora-driver create-service NAME DISPLAY [standin args...] | watch-status CAPTION | text CAPTION ID"
-    " | wait-text CAPTION ID TEXT TIMEOUT_MS | command CAPTION ID | tray CAPTION MOUSE_MESSAGE | close-menu CAPTION\n";
+    " | wait-text CAPTION ID TEXT TIMEOUT_MS | command CAPTION ID | tray CAPTION MOUSE_MESSAGE | close-menu CAPTION\n"
+    "ID: a control's or command's name as the program's resource header names it, e.g. IDC_ORACLE_STATE\n";
 
 // Each command with the number of arguments it needs at least.
 const std::map<std::string, int> kCommands = {
@@ -21,13 +23,26 @@ const std::map<std::string, int> kCommands = {
     { "command", 2 },        { "tray", 2 },         { "close-menu", 1 },
 };
 
+// The ids the scripts ask for, by the names they have in the program's resource header.
+const std::map<std::string, int> kIds = {
+    { "IDC_ORACLE_STATE", IDC_ORACLE_STATE }, { "IDC_ORACLE_NAME", IDC_ORACLE_NAME },
+    { "IDC_TNS_STATE", IDC_TNS_STATE },       { "IDC_TNS_NAME", IDC_TNS_NAME },
+    { "IDC_SERVICE_SRV", IDC_SERVICE_SRV },   { "ID_TRAY_CLOSE", ID_TRAY_CLOSE },
+};
+
+int IdNamed(const char* name)
+{
+    const auto found = kIds.find(name);
+    return found == kIds.end() ? 0 : found->second;
+}
+
 // Prints the four status lines each time they change, until the window is gone.
 bool WatchStatus(HWND wnd)
 {
     std::string shown;
     while (IsWindow(wnd)) {
         std::string lines;
-        for (int id = 1009; id <= 1012; ++id)
+        for (const int id : { IDC_ORACLE_STATE, IDC_ORACLE_NAME, IDC_TNS_STATE, IDC_TNS_NAME })
             lines += driver::ControlText(wnd, id) + "\n";
         // A window that vanished mid-read yields empty texts that it never showed.
         if (lines != shown && IsWindow(wnd)) {
@@ -55,12 +70,18 @@ bool Run(const std::string& command, int count, char** args)
     }
     if (command == "watch-status")
         return WatchStatus(wnd);
+    const bool takesId = command == "text" || command == "wait-text" || command == "command";
+    const int id = takesId ? IdNamed(args[1]) : 0;
+    if (takesId && id == 0) {
+        std::fprintf(stderr, "no id named \"%s\"\n", args[1]);
+        return false;
+    }
     if (command == "text")
-        return std::puts(driver::ControlText(wnd, std::atoi(args[1])).c_str()) >= 0;
+        return std::puts(driver::ControlText(wnd, id).c_str()) >= 0;
     if (command == "wait-text")
-        return driver::WaitControlText(wnd, std::atoi(args[1]), args[2], std::strtoul(args[3], nullptr, 10));
+        return driver::WaitControlText(wnd, id, args[2], std::strtoul(args[3], nullptr, 10));
     if (command == "command")
-        return driver::PostCommand(wnd, std::atoi(args[1]));
+        return driver::PostCommand(wnd, id);
     if (command == "tray")
         return driver::PostTrayCallback(wnd, std::strtoul(args[1], nullptr, 10));
     // Ends the tracking of an open popup menu of the window, as a click elsewhere does.

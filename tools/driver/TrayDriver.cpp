@@ -1,5 +1,5 @@
 #include "TrayDriver.h"
-
+#include "resource.h"
 #include <shellapi.h>
 
 namespace driver {
@@ -21,7 +21,7 @@ bool IconRegistered(HWND wnd, UINT iconId)
 
 bool PostTrayCallback(HWND wnd, UINT mouseMessage)
 {
-    return PostMessageA(wnd, kTrayCallbackMessage, kIconId, mouseMessage);
+    return PostMessageA(wnd, kTrayCallbackMessage, ID_TRAY_ICON, mouseMessage);
 }
 
 } // namespace driver

@@ -6,7 +6,6 @@
 namespace driver {
 
 // The id the program gives its icon.
-constexpr UINT kIconId = 104;
 
 // Whether the shell knows an icon of that window and id: a modify that changes nothing.
 bool IconRegistered(HWND wnd, UINT iconId);

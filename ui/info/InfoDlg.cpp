@@ -7,20 +7,6 @@
 
 namespace {
 
-enum : int {
-    IDC_SERVICE_TNS = 1004,
-    IDC_HOLIDAYS = 1005,
-    IDC_PARAM_START = 1006,
-    IDC_PARAM_STOP = 1007,
-    IDC_PARAM_MIN = 1008,
-    IDC_PARAM_ENDE = 1009,
-    IDC_PARAM_ASK = 1010,
-    IDC_CREDITS = 1011,
-    IDC_SERVICE_SRV = 1012,
-    IDC_INFO_TEXT_ON = 1014,
-    IDC_INFO_TEXT = 1015,
-};
-
 constexpr const char* kCreditsHeading = "Danke an";
 
 } // namespace

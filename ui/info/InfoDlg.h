@@ -3,12 +3,13 @@
 #include "Controls.h"
 #include "CreditsComboBox.h"
 #include "Dialog.h"
+#include "resource.h"
 
 // The info and settings dialog: the version, the eight settings, today's holidays and the credits.
 class CInfoDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 public:
-    enum { IDD = 100 };
+    enum { IDD = IDD_INFO };
 
     CInfoDlg();
     ~CInfoDlg() override = default;

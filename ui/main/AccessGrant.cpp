@@ -52,12 +52,12 @@ Outcome SetWithConsent(HWND owner, const AccessGrant& grant)
 // offered once; each one granted gets the request again, which the refresh then watches as its
 // own. A refusal of that second send asks nothing more, and a consent declined for one service
 // is not asked again for the other.
-void CMonitorDlg::OfferGrant(int request, const std::vector<MonitoredService>& refused)
+void CMonitorDlg::OfferGrant(int request, const std::vector<ServiceView>& refused)
 {
     if (m_bQuestionOpen)
         return;
-    std::vector<std::pair<MonitoredService, AccessGrant>> grantable;
-    for (const MonitoredService& service : refused)
+    std::vector<std::pair<ServiceView, AccessGrant>> grantable;
+    for (const ServiceView& service : refused)
         if (std::optional<AccessGrant> grant = ProposeGrant(m_hSCManager.get(), service.name))
             grantable.emplace_back(service, std::move(*grant));
     const CString question = CString("Windows erlaubt diesem Benutzer nicht, die Datenbank zu ")
@@ -66,7 +66,7 @@ void CMonitorDlg::OfferGrant(int request, const std::vector<MonitoredService>& r
           "Windows je Dienst einmal nach der Zustimmung eines Administrators.";
     if (grantable.empty() || !Ask(question))
         return;
-    for (const auto& [service, grant] : grantable) {
+    for (auto& [service, grant] : grantable) {
         const Outcome outcome = SetWithConsent(m_hWnd, grant);
         if (outcome == Outcome::Declined)
             return;

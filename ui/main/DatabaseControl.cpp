@@ -28,15 +28,16 @@ void CMonitorDlg::SendToBoth(int request)
 {
     if (!BeginServiceLines())
         return;
-    std::vector<MonitoredService> refused;
-    for (const MonitoredService& service : { Database(), Listener() })
+    std::vector<ServiceView> refused;
+    ServiceView services[] = { Database(), Listener() };
+    for (ServiceView& service : services)
         if (!service.name.IsEmpty() && Send(service, request))
             refused.push_back(service);
     if (!refused.empty())
         OfferGrant(request, refused);
 }
 
-bool CMonitorDlg::Send(const MonitoredService& service, int request)
+bool CMonitorDlg::Send(ServiceView& service, int request)
 {
     const bool start = request == REQUEST_START;
     ServiceHandle opened = start ? ServiceManager::OpenForStart(m_hSCManager.get(), service.name)
@@ -57,7 +58,7 @@ bool CMonitorDlg::Send(const MonitoredService& service, int request)
             service.stateLine = GetStatusText(ServiceManager::RequestStop(service.stop.get()), service.kind);
         }
     }
-    service.nameLine = "(" + service.name + ")";
+    service.ShowName();
     UpdateData(FALSE);
     return refused;
 }

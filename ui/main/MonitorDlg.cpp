@@ -5,15 +5,6 @@
 #include "Settings.h"
 #include "WinApp.h"
 
-namespace {
-
-constexpr UINT kIconApplication = 128;
-constexpr UINT kMenuTray = 104;
-constexpr UINT kStringInfoCommand = 101;
-constexpr UINT kCommandInfo = 16;
-
-} // namespace
-
 BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_CREATE()
     ON_WM_TIMER()
@@ -37,13 +28,13 @@ END_MESSAGE_MAP()
 CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(IDD, parent)
 {
     // cppcheck-suppress useInitializationList ; the steps of the construction keep their order
-    m_hIcon = AfxGetApp()->LoadIcon(kIconApplication);
+    m_hIcon = AfxGetApp()->LoadIcon(IDI_VELMORA);
     m_hSCManager = ServiceManager::OpenWindowConnection();
-    m_bmpRestore.LoadBitmap(139);
-    m_bmpClose.LoadBitmap(140);
-    m_bmpStop.LoadBitmap(141);
-    m_bmpStart.LoadBitmap(142);
-    m_menuTray.LoadMenu(kMenuTray);
+    m_bmpRestore.LoadBitmap(IDB_RESTORE);
+    m_bmpClose.LoadBitmap(IDB_CLOSE);
+    m_bmpStop.LoadBitmap(IDB_STOP);
+    m_bmpStart.LoadBitmap(IDB_START);
+    m_menuTray.LoadMenu(IDR_TRAY_MENU);
     m_pTrayPopup = m_menuTray.GetSubMenu(0);
     if (m_pTrayPopup) {
         m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_RESTORE, MF_BYCOMMAND, &m_bmpRestore, &m_bmpRestore);
@@ -63,10 +54,10 @@ CMonitorDlg::~CMonitorDlg()
 void CMonitorDlg::DoDataExchange(CDataExchange* exchange)
 {
     CDialog::DoDataExchange(exchange);
-    DDX_Text(exchange, 1009, m_strOracleState);
-    DDX_Text(exchange, 1010, m_strOracleName);
-    DDX_Text(exchange, 1011, m_strTnsState);
-    DDX_Text(exchange, 1012, m_strTnsName);
+    DDX_Text(exchange, IDC_ORACLE_STATE, m_strOracleState);
+    DDX_Text(exchange, IDC_ORACLE_NAME, m_strOracleName);
+    DDX_Text(exchange, IDC_TNS_STATE, m_strTnsState);
+    DDX_Text(exchange, IDC_TNS_NAME, m_strTnsName);
     DDX_Control(exchange, IDC_START, m_btnStart);
     DDX_Control(exchange, IDC_STOP, m_btnStop);
 }
@@ -75,11 +66,11 @@ BOOL CMonitorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     CString infoCommand;
-    infoCommand.LoadString(kStringInfoCommand);
+    infoCommand.LoadString(IDS_INFO_COMMAND);
     CMenu* systemMenu = GetSystemMenu(FALSE);
     if (systemMenu && !infoCommand.IsEmpty()) {
         systemMenu->AppendMenu(MF_SEPARATOR);
-        systemMenu->AppendMenu(MF_STRING, kCommandInfo, infoCommand);
+        systemMenu->AppendMenu(MF_STRING, IDM_INFO_COMMAND, infoCommand);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -144,7 +135,7 @@ bool CMonitorDlg::Ask(const char* question)
 
 void CMonitorDlg::OnSysCommand(UINT id, LPARAM)
 {
-    if ((id & 0xFFF0) == kCommandInfo)
+    if ((id & 0xFFF0) == IDM_INFO_COMMAND)
         ShowInfoDialog();
     else
         Default();
@@ -175,13 +166,13 @@ void CMonitorDlg::OnContextMenu(CWnd*, CPoint)
     // Handled without a menu, so that not even the caption's default menu appears.
 }
 
-MonitoredService CMonitorDlg::Database()
+ServiceView CMonitorDlg::Database()
 {
     return { KIND_ORACLE, m_strOracleSrv, m_strOracleState, m_strOracleName, m_hOracleQuery,
              m_hOracleStart, m_hOracleStop, m_nOracleDots, m_nOracleRequest, m_nOracleSummary };
 }
 
-MonitoredService CMonitorDlg::Listener()
+ServiceView CMonitorDlg::Listener()
 {
     return { KIND_TNS, m_strOracleTns, m_strTnsState, m_strTnsName, m_hTnsQuery,
              m_hTnsStart, m_hTnsStop, m_nTnsDots, m_nTnsRequest, m_nTnsSummary };

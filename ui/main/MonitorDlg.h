@@ -5,9 +5,10 @@
 #include "Dialog.h"
 #include "InfoDlg.h"
 #include "Menu.h"
-#include "MonitoredService.h"
 #include "ServiceHandle.h"
+#include "ServiceView.h"
 #include "SystemTray.h"
+#include "resource.h"
 #include <vector>
 
 struct WatchedPair;
@@ -17,17 +18,9 @@ struct WatchedPair;
 class CMonitorDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 public:
-    enum { IDD = 102 };
+    enum { IDD = IDD_MONITOR };
     enum : UINT { TIMER_STARTUP = 1044, TIMER_MINIMIZE = 1054, TIMER_REFRESH = 1064 };
-    enum : UINT { WM_TRAYICON = WM_USER + 10, TRAY_ICON_ID = 104 };
-    enum : UINT { IDC_START = 1005, IDC_STOP = 1004 };
-    enum : UINT {
-        ID_TRAY_RESTORE = 32774,
-        ID_TRAY_CLOSE = 32773,
-        ID_TRAY_START = 32775,
-        ID_TRAY_STOP = 32772,
-        ID_TRAY_INFO = 32776,
-    };
+    enum : UINT { WM_TRAYICON = WM_USER + 10 };
 
     explicit CMonitorDlg(CWnd* parent = nullptr);
     ~CMonitorDlg() override;
@@ -101,21 +94,21 @@ public:
     BOOL m_bQuestionOpen = FALSE; // one of the window's questions waits for its answer
 
 private:
-    MonitoredService Database();
-    MonitoredService Listener();
+    ServiceView Database();
+    ServiceView Listener();
     void ReadServiceNames();
     // What every refresh, start and stop begins with; false when there is no connection.
     bool BeginServiceLines();
     // One service's step of the refresh; returns the state it found, or -1.
-    int RefreshService(const MonitoredService& service, bool& foundActive);
+    int RefreshService(ServiceView service, bool& foundActive);
     WatchedPair WatchedServices();
     void CheckFailedStop(int databaseState);
     void EnableDatabaseCommands(bool start, bool stop);
     void ShowStateIcon(UINT iconId);
     void SendToBoth(int request);
     // Sends the request to one service; returns whether its open was refused for lack of rights.
-    bool Send(const MonitoredService& service, int request);
-    void OfferGrant(int request, const std::vector<MonitoredService>& refused);
+    bool Send(ServiceView& service, int request);
+    void OfferGrant(int request, const std::vector<ServiceView>& refused);
     // A Yes/No question of the window; true on Yes.
     bool Ask(const char* question);
     int ReadSetting(const char* entry) const;

@@ -40,7 +40,7 @@ void CMonitorDlg::RefreshStatus()
         RequestExit();
 }
 
-int CMonitorDlg::RefreshService(const MonitoredService& service, bool& foundActive)
+int CMonitorDlg::RefreshService(ServiceView service, bool& foundActive)
 {
     if (service.name.IsEmpty())
         return kNoState;
@@ -60,7 +60,7 @@ int CMonitorDlg::RefreshService(const MonitoredService& service, bool& foundActi
         service.start.reset();
     if (step.closeStop)
         service.stop.reset();
-    service.nameLine = "(" + service.name + ")";
+    service.ShowName();
     UpdateData(FALSE);
     service.query.reset();
     return step.foundState;

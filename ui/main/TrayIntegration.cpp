@@ -24,7 +24,7 @@ int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
     const CString tooltip = GetTooltipText();
     // The application icon, loaded by the constructor. Without its tray icon the program could
     // not be reached once minimised, so it does not start.
-    return m_tray.Create(this, WM_TRAYICON, tooltip, m_hIcon, TRAY_ICON_ID) ? 0 : -1;
+    return m_tray.Create(this, WM_TRAYICON, tooltip, m_hIcon, ID_TRAY_ICON) ? 0 : -1;
 }
 
 CString CMonitorDlg::GetTooltipText() const
@@ -40,7 +40,7 @@ CString CMonitorDlg::GetTooltipText() const
 
 LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
 {
-    if (iconId != TRAY_ICON_ID)
+    if (iconId != ID_TRAY_ICON)
         return 0;
     switch (LOWORD(mouseMessage)) {
     case WM_RBUTTONUP: {
