@@ -8,17 +8,21 @@ class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
 
+    // --- What a subclass overrides ---
     virtual INT_PTR DoModal();
-    BOOL Create(UINT templateId, CWnd* parent = nullptr);
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
+
+    // --- What a subclass and its users call ---
+    BOOL Create(UINT templateId, CWnd* parent = nullptr);
     void EndDialog(int result);
 
     // What the last EndDialog passed, -1 while the dialog has not been ended.
     int m_nModalResult = -1;
 
 protected:
+    // --- Internal: OK and Cancel without a map entry, and the template's help id ---
     bool OnUnmappedCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnHelpRequest(WPARAM, LPARAM);
 

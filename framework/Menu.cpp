@@ -31,9 +31,6 @@ CMenu* CMenu::GetSubMenu(int position)
     const HMENU popup = ::GetSubMenu(m_hMenu, position);
     if (!popup)
         return nullptr;
-    for (const auto& known : m_popups)
-        if (known->m_hMenu == popup)
-            return known.get();
     m_popups.push_back(std::make_unique<CMenu>());
     m_popups.back()->Attach(popup);
     return m_popups.back().get();

@@ -1,6 +1,6 @@
 #include "MessageMap.h"
 
-const CRuntimeClass CCmdTarget::classInfo = { "CCmdTarget", nullptr };
+const CRuntimeClass CCmdTarget::classCCmdTarget = { "CCmdTarget", nullptr };
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {

@@ -25,10 +25,9 @@ struct AFX_MSGMAP {
 // Stands in for the framework's root class as well: every command target knows its run-time class.
 class CCmdTarget {
 public:
-    static const CRuntimeClass classInfo;
+    static const CRuntimeClass classCCmdTarget;
     virtual ~CCmdTarget() = default;
     virtual const CRuntimeClass* GetRuntimeClass() const { return RUNTIME_CLASS(CCmdTarget); }
-    bool IsKindOf(const CRuntimeClass* base) const { return GetRuntimeClass()->IsDerivedFrom(base); }
     virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
 
     // Runs the first matching entry of this class or its bases; false when none matches.

@@ -4,23 +4,16 @@
 struct CRuntimeClass {
     const char* m_lpszClassName;
     const CRuntimeClass* m_pBaseClass;
-
-    bool IsDerivedFrom(const CRuntimeClass* base) const
-    {
-        for (const CRuntimeClass* each = this; each; each = each->m_pBaseClass)
-            if (each == base)
-                return true;
-        return false;
-    }
 };
 
-#define RUNTIME_CLASS(theClass) (&theClass::classInfo)
+// Each class's record is named after the class, so that none hides its base's.
+#define RUNTIME_CLASS(theClass) (&theClass::class##theClass)
 
 #define DECLARE_DYNAMIC(theClass)                           \
 public:                                                     \
-    static const CRuntimeClass classInfo;                   \
+    static const CRuntimeClass class##theClass;             \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define IMPLEMENT_DYNAMIC(theClass, baseClass)                                                     \
-    const CRuntimeClass theClass::classInfo = { #theClass, RUNTIME_CLASS(baseClass) };             \
+    const CRuntimeClass theClass::class##theClass = { #theClass, RUNTIME_CLASS(baseClass) };       \
     const CRuntimeClass* theClass::GetRuntimeClass() const { return RUNTIME_CLASS(theClass); }

@@ -14,7 +14,6 @@ public:
 
     static CTime GetCurrentTime();
 
-    time_t GetTime() const { return m_time; }
     int GetDay() const;
     int GetMonth() const;
     CString Format(const char* format) const;

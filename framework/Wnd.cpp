@@ -5,9 +5,7 @@
 #include "UserInterfaceApi.h"
 #include "WinApp.h"
 #include <exception>
-#include <map>
 #include <string>
-#include <tuple>
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
@@ -202,22 +200,16 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+const char* AfxRegisterWndClass(UINT classStyle)
 {
-    static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::string> registered;
-    const auto key = std::make_tuple(classStyle, cursor, background, icon);
-    auto found = registered.find(key);
-    if (found != registered.end())
-        return found->second.c_str();
-    std::string name = "Velmora:" + std::to_string(registered.size());
+    // Asked again for a style, Windows refuses the second registration and the first serves.
+    static std::string name;
+    name = "Velmora:" + std::to_string(classStyle);
     WNDCLASSA windowClass{};
     windowClass.style = classStyle;
     windowClass.lpfnWndProc = &DefWindowProcA;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = icon;
-    windowClass.hCursor = cursor;
-    windowClass.hbrBackground = background;
     windowClass.lpszClassName = name.c_str();
     RegisterClassA(&windowClass);
-    return registered.emplace(key, std::move(name)).first->second.c_str();
+    return name.c_str();
 }

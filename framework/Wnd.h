@@ -19,19 +19,13 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    // The object a window of this program belongs to; null for windows of others.
-    static CWnd* FromHandlePermanent(HWND window);
-    // Makes an existing window (a dialog's control) known to its object, without subclassing it.
-    void Attach(HWND window);
-    // Lets go of the window, which then no longer maps to this object.
-    void Detach();
-    bool IsSubclassed() const { return m_superProc != nullptr; }
+    // --- What a subclass overrides (besides the message map, and the handlers it binds) ---
+    virtual void DoDataExchange(CDataExchange*) {}
 
+    // --- What a subclass and its users call ---
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
                   int height, HWND parent, HMENU menu, void* param = nullptr);
     BOOL DestroyWindow();
-
-    virtual void DoDataExchange(CDataExchange*) {}
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
@@ -53,16 +47,29 @@ public:
 
     HWND m_hWnd = nullptr;
 
+    // --- The framework's own: data exchange and window creation reach a window's object ---
+    // The object a window of this program belongs to; null for windows of others.
+    static CWnd* FromHandlePermanent(HWND window);
+    // Makes an existing window (a dialog's control) known to its object, without subclassing it.
+    void Attach(HWND window);
+    // Lets go of the window, which then no longer maps to this object.
+    void Detach();
+    bool IsSubclassed() const { return m_superProc != nullptr; }
+
 protected:
-    // The default processing of the message being handled, run at once.
-    LRESULT Default();
-    int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+    // --- What a subclass overrides ---
     // Commands without an entry in the message map; the dialog adds OK and Cancel.
     virtual bool OnUnmappedCommand(WPARAM wParam, LPARAM lParam);
     // A message that a control sent its parent about itself, handed back to the control's object.
     virtual bool OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+    // --- What a subclass calls ---
+    // The default processing of the message being handled, run at once.
+    LRESULT Default();
+    int OnCreate(LPCREATESTRUCTA) { return static_cast<int>(Default()); }
+
 private:
+    // --- Internal: the window procedure and the subclassing ---
     friend class CreationHook;
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,6 +81,5 @@ private:
     std::unique_ptr<CMenu> m_systemMenu;
 };
 
-// A window class of this program's own, registered once per distinct set of attributes.
-const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
-                                HICON icon = nullptr);
+// A window class of this program's own with the given class style.
+const char* AfxRegisterWndClass(UINT classStyle);

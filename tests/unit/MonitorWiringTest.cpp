@@ -202,7 +202,7 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     OpenWindow();
     EXPECT_EQ(m_dlg->m_hWnd, m_shell.calls.at(0).second.hWnd);
     EXPECT_EQ(1034u, m_shell.calls.at(0).second.uCallbackMessage);
-    EXPECT_EQ(104u, m_shell.calls.at(0).second.uID);
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_ICON), m_shell.calls.at(0).second.uID);
     for (const WPARAM size : { ICON_BIG, ICON_SMALL })
         EXPECT_NE(0, SendMessageA(m_dlg->m_hWnd, WM_GETICON, size, 0)) << "the caption's and the taskbar's icon";
     char infoCommand[64] = "";
