@@ -31,8 +31,8 @@ demo_env_prepare() {
 
 # Waits until the main window shows both services started, for at most a minute each.
 demo_env_started() {
-    quiet driver wait-text Velmora 1009 "Oracle ist gestartet." 60000 &&
-        quiet driver wait-text Velmora 1011 "TNS-Listener ist gestartet." 60000
+    quiet driver wait-text Velmora IDC_ORACLE_STATE "Oracle ist gestartet." 60000 &&
+        quiet driver wait-text Velmora IDC_TNS_STATE "TNS-Listener ist gestartet." 60000
 }
 
 demo_env_capture() {

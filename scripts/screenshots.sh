@@ -47,8 +47,8 @@ quiet driver tray Velmora 517   # right button up over the icon
 shoot tray-menu.png "$shots/before-menu.png"
 quiet driver close-menu Velmora
 
-quiet driver command Velmora 32776   # the tray menu's "Info über Velmora ..."
-quiet driver wait-text "Info über Velmora" 1012 OracleServiceVELMORA 20000
-quiet driver wait-text "Info über Velmora" 1004 OracleVelmoraTNSListener 20000
+quiet driver command Velmora ID_TRAY_INFO
+quiet driver wait-text "Info über Velmora" IDC_SERVICE_SRV OracleServiceVELMORA 20000
+quiet driver wait-text "Info über Velmora" IDC_SERVICE_TNS OracleVelmoraTNSListener 20000
 shoot settings-dialog.png
 echo "Screenshots renewed in $out"

@@ -183,11 +183,11 @@ check autostart_of "$install_dir_win"
 # goes ahead (exit code 2). Run in place (_?=), the uninstaller's exit code is its own.
 wine "$install_dir/Velmora.exe" </dev/null >/dev/null 2>&1 &
 app=$!
-check within 60 driver text Velmora 1009
+check within 60 driver text Velmora IDC_ORACLE_STATE
 check exits_with 2 wine "$setup" /S
 check exits_with 2 wine "$install_dir/Uninstall.exe" /S "_?=$install_dir_win"
 check test -f "$install_dir/Velmora.exe"
-check driver command Velmora 32773   # the tray menu's "Schließen"
+check driver command Velmora ID_TRAY_CLOSE   # the tray menu's "Schließen"
 program_ended() { ! kill -0 "$app" 2>/dev/null; }
 check within 30 program_ended
 
