@@ -1,7 +1,13 @@
-// The release's version, in one place: the version resource, the setup (packaging/Velmora.nsi)
-// and the names of the packages (scripts/package.sh) read it from here.
+// The release's version, in one place: the version resource, the about text, CMake's image
+// version (app/CMakeLists.txt) and the scripts (scripts/version.sh) read these three numbers.
 #pragma once
 #define VELMORA_VERSION_MAJOR 1
 #define VELMORA_VERSION_MINOR 5
 #define VELMORA_VERSION_PATCH 5
-#define VELMORA_VERSION "1.5.5"
+
+// "MAJOR.MINOR.PATCH" as adjacent string literals, which the compilers join into one.
+#define VELMORA_VERSION_TEXT_(n) #n
+#define VELMORA_VERSION_TEXT(n) VELMORA_VERSION_TEXT_(n)
+#define VELMORA_VERSION                                                                     \
+    VELMORA_VERSION_TEXT(VELMORA_VERSION_MAJOR) "." VELMORA_VERSION_TEXT(VELMORA_VERSION_MINOR) \
+    "." VELMORA_VERSION_TEXT(VELMORA_VERSION_PATCH)

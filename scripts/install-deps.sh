@@ -6,9 +6,9 @@ set -euo pipefail
 # fonts-wine is only a recommendation of Wine's libraries: without it captions and dialogs
 # are drawn in substitute fonts. nsis and zip build the setup and the portable archive, git
 # dates them, osslsigncode signs them; the install test makes its certificate with openssl and
-# unpacks the zip.
+# unpacks the zip. cppcheck and shellcheck are the static checks.
 packages=(cmake ninja-build g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth
-          imagemagick cppcheck nsis zip git osslsigncode openssl unzip)
+          imagemagick cppcheck shellcheck nsis zip git osslsigncode openssl unzip)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -21,8 +21,7 @@ cd "$root"
 ./scripts/build.sh Velmora
 . scripts/step.sh
 build="$root/build/mingw-i686"
-version=${VELMORA_VERSION:-$(sed -n 's/^#define VELMORA_VERSION "\(.*\)"$/\1/p' res/Version.h)}
-[ -n "$version" ] || { echo "no VELMORA_VERSION in res/Version.h" >&2; exit 1; }
+version=${VELMORA_VERSION:-$(scripts/version.sh)}
 setup="$dist/Velmora-$version-setup.exe"
 zip="$dist/Velmora-$version-portable.zip"
 mkdir -p "$dist"

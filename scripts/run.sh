@@ -35,20 +35,8 @@ trap 'exit 130' INT TERM
 
 echo "Preparing a fresh Wine prefix in $prefix"
 wine_env_start "$prefix"
-"$root/scripts/make-prefix.sh" "$prefix" "$build" >/dev/null
-
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
-driver() { wine "$build/tools/velmora-driver.exe" "$@" </dev/null 2>/dev/null; }
-# Point the program at the two services, as its settings dialog would, and let it start the
-# database at launch, so that there is something to watch.
-config='HKCU\Software\Orvik Velmora\Velmora\Config'
-quiet wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f
-quiet wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f
-quiet wine reg add "$config" /v ParamStart /t REG_DWORD /d 1 /f
-# A Wine virtual desktop draws a taskbar with a notification area, where the program lives;
-# every Wine process of this prefix, the status watcher included, shares that desktop.
-quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f
-quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d 800x500 /f
+. scripts/demo-env.sh
+demo_env_prepare 800x500
 
 wine "$build/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
 app=$!
@@ -70,10 +58,9 @@ done &
 
 # Half a second after the start has come to rest the program hides into the tray. A user
 # double-clicks the icon to see the window again; so does the demo before each screenshot.
-driver wait-text Velmora 1009 "Oracle ist gestartet." 60000 >/dev/null || true
-driver wait-text Velmora 1011 "TNS-Listener ist gestartet." 60000 >/dev/null || true
+demo_env_started || true
 while kill -0 "$app" 2>/dev/null; do
-    driver tray Velmora 515 >/dev/null || true
-    import -display "$DISPLAY" -window root -crop 800x500+0+0 +repage "$screenshot" 2>/dev/null || true
+    driver tray Velmora 515 >/dev/null || true   # the left button's double-click over the icon
+    demo_env_capture "$screenshot" 2>/dev/null || true
     sleep 2
 done

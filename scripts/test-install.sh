@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh velmora-driver >/dev/null
 build="$root/build/mingw-i686"
-version=$(sed -n 's/^#define VELMORA_VERSION "\(.*\)"$/\1/p' res/Version.h)
+version=$(scripts/version.sh)
 setup="$root/build/dist/Velmora-$version-setup.exe"
 zip="$root/build/dist/Velmora-$version-portable.zip"
 folders=() names=()  # the release's files: their folders in the build tree and their names
@@ -88,6 +88,8 @@ check all_german
 check grep -q "^ FILEVERSION $major, $minor, $patch, 0$" <<<"$rc"
 check grep -q "^ PRODUCTVERSION $major, $minor, $patch, 0$" <<<"$rc"
 check grep -q "VALUE \"ProductVersion\", \"$version\"" <<<"$rc"
+# The about text is joined from literals by the resource compiler: it must carry the version too.
+check grep -qF "\"Velmora, Version $version \\n" <<<"$rc"
 check grep -q 'VALUE "ProductName", "Velmora"' <<<"$rc"
 check grep -q 'VALUE "CompanyName", "Orvik"' <<<"$rc"
 check grep -q 'VALUE "Translation", 0x407, 1252' <<<"$rc"
@@ -181,11 +183,11 @@ check autostart_of "$install_dir_win"
 # goes ahead (exit code 2). Run in place (_?=), the uninstaller's exit code is its own.
 wine "$install_dir/Velmora.exe" </dev/null >/dev/null 2>&1 &
 app=$!
-check within 60 driver text Velmora 1009
+check within 60 driver text Velmora IDC_ORACLE_STATE
 check exits_with 2 wine "$setup" /S
 check exits_with 2 wine "$install_dir/Uninstall.exe" /S "_?=$install_dir_win"
 check test -f "$install_dir/Velmora.exe"
-check driver command Velmora 32773   # the tray menu's "Schließen"
+check driver command Velmora ID_TRAY_CLOSE   # the tray menu's "Schließen"
 program_ended() { ! kill -0 "$app" 2>/dev/null; }
 check within 30 program_ended
 
