@@ -39,7 +39,7 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     RawSettings::Store("OracleTns", RawSettings::Text(m_listener));
 }
 
-::testing::AssertionResult ProgramTest::Start(const std::string& unixPath)
+::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath)
 {
     EndProcess();
     std::string commandLine = "\"" + driver::WindowsPath(unixPath) + "\"";
@@ -47,14 +47,6 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     startup.cb = sizeof(startup);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process))
         return ::testing::AssertionFailure() << commandLine << " did not start: error " << GetLastError();
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult ProgramTest::Launch(const std::string& unixPath)
-{
-    const ::testing::AssertionResult started = Start(unixPath);
-    if (!started)
-        return started;
     m_window = driver::FindMainWindow("Velmora", kWaitMs, m_process.dwProcessId);
     // The window exists before its controls do; it is shown (or minimised) once they are all there.
     if (!m_window || !driver::PollUntil([&] { return IsWindowVisible(m_window) || IsIconic(m_window); }, kWaitMs))

@@ -19,9 +19,8 @@ protected:
     // Registers both stand-ins, with these options, and stores them as the database and the listener
     // in settings that hold nothing else.
     void AddServices(const std::string& databaseArgs, const std::string& listenerArgs);
-    // Starts a program of the build as m_process; one started before is ended first.
-    ::testing::AssertionResult Start(const std::string& unixPath);
-    // Starts the program, or a test build of it, and waits until its window is shown or minimised.
+    // Starts the program, or a test build of it, as m_process (one started before is ended first),
+    // and waits until its window is shown or minimised.
     ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE);
     // Waits until the status line begins with the text.
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;

@@ -129,18 +129,11 @@ const std::vector<std::string> kStartBoth{ "start OracleServiceTEST", "start Ora
 const GrantRow kGrantRows[] = {
     { "BothGranted", start, asIs, IDYES, { kStartQuestion }, { "OracleServiceTEST", "OracleTestTNSListener" },
       kStartBoth },
-    { "OnlyTheListenerRefused", stop, [](FakeServiceControl& scm, FakeShell&) {
-          scm.services["OracleServiceTEST"].deniedRights = 0; },
-      IDYES, { kStopQuestion }, { "OracleTestTNSListener" }, { "stop OracleServiceTEST", "stop OracleTestTNSListener" } },
     { "OneOfTwoFails", start, [](FakeServiceControl&, FakeShell& shell) { shell.exitCodes = { 5, 0 }; },
       IDYES, { kStartQuestion }, { "OracleServiceTEST", "OracleTestTNSListener" }, { "start OracleTestTNSListener" } },
     { "NoGrantCanHelpTheDatabase", start, [](FakeServiceControl& scm, FakeShell&) {
           scm.services["OracleServiceTEST"].dacl = "D:(D;;RP;;;IU)"; },
       IDYES, { kStartQuestion }, { "OracleTestTNSListener" }, { "start OracleTestTNSListener" } },
-    { "NoGrantCanHelpEither", start, [](FakeServiceControl& scm, FakeShell&) {
-          scm.services["OracleServiceTEST"].dacl = "";
-          scm.services["OracleTestTNSListener"].dacl = "D:(A;;LCRPWP;;;IU)"; },
-      IDYES, {}, {}, {} },
     { "AnsweredNo", stop, asIs, IDNO, { kStopQuestion }, {}, {} },
     { "ConsentDeclined", start, [](FakeServiceControl&, FakeShell& shell) { shell.executeError = ERROR_CANCELLED; },
       IDYES, { kStartQuestion }, { "OracleServiceTEST" }, {} },

@@ -74,6 +74,26 @@ TEST_F(FrameworkTest, AListRowIsDrawnByItsControlAndAMenuItemIsNot)
     dialog.DestroyWindow();
 }
 
+// The system's own modal loop would show the dialog again once its queue first runs empty.
+TEST_F(FrameworkTest, ADialogMinimisedBeforeItsLoopFirstWaitsStaysMinimised)
+{
+    struct CMinimisedAtOnce : CDialog {
+        CMinimisedAtOnce() : CDialog(IDD_INFO) {}
+        BOOL OnInitDialog() override
+        {
+            ShowWindow(SW_MINIMIZE);
+            return TRUE;
+        }
+    } dialog;
+    bool minimised = false;
+    WhenModal([&] {
+        minimised = dialog.IsIconic() != FALSE;
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_TRUE(minimised);
+}
+
 // The settings' branch is named after the program's file, so a copy under another name keeps its own.
 TEST(ApplicationTest, IsNamedAfterItsExecutable)
 {

@@ -1,6 +1,7 @@
 // The main window's wiring: what a refresh, a click, a timer or the tray does to the lines, the
 // buttons, the menu, the icon, the questions and the service manager.
 #include "MonitorFixture.h"
+#include "RawSettings.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
     m_scm.services[kDatabase].displayName = "Oracle Datenbank";
     WriteText("OracleSrv", "Oracle Datenbank");
     OpenWindow();
+    EXPECT_STREQ("Oracle Datenbank", m_shell.calls.at(0).second.szTip) << "without a text of its own, the service";
     const HMENU menu = m_dlg->m_pTrayPopup->m_hMenu;
     for (const DWORD listener : { SERVICE_RUNNING, SERVICE_STOPPED }) {
         for (const DWORD database : { SERVICE_RUNNING, SERVICE_STOPPED }) {
@@ -65,57 +67,80 @@ TEST_F(MonitorWiringTest, StartAndStopAreWatchedUntilTheyComeToRest)
     EXPECT_EQ((std::vector<DWORD>{ SC_MANAGER_CONNECT, SERVICE_START | SERVICE_QUERY_STATUS, SERVICE_QUERY_STATUS }),
               std::vector<DWORD>(m_scm.rights.begin(), m_scm.rights.begin() + 3));
     m_scm.services[kListener].openError = 0;
-    m_dlg->StopDatabase();
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_TRAY_STOP, 0);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOP), m_scm.rights.back());
     EXPECT_EQ("TNS-Listener wird beendet.", Line(IDC_TNS_STATE));
-    m_dlg->StartDatabase();
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_TRAY_START, 0);
     SetStates(SERVICE_RUNNING, SERVICE_RUNNING);
     m_dlg->RefreshStatus();
     EXPECT_EQ(1u, m_scm.open.size()) << "a start sent during a stop lets go of the stop's handles";
 }
 
+struct ExitRow {
+    const char* name;
+    int paramAsk, paramEnde, answer;
+    DWORD databaseAfterStop;
+    bool endsAtOnce, endsAfterRefresh;
+    const char* question; // none when null
+};
+
+class ExitPathTest : public MonitorFixture, public ::testing::WithParamInterface<ExitRow> {};
+
 // Every way of closing reaches OnCancel: a question, a stop before exit, and its failure.
-TEST_F(MonitorWiringTest, TheExitPathAsksStopsAndEnds)
+TEST_P(ExitPathTest, AsksStopsAndEnds)
 {
-    const struct {
-        const char* label;
-        int paramAsk, paramEnde, answer;
-        DWORD databaseAfterStop;
-        bool endsAtOnce, endsAfterRefresh;
-        size_t questions;
-    } rows[] = {
-        { "plain", 0, 0, IDNO, SERVICE_RUNNING, true, true, 0 },
-        { "asked, no", 1, 0, IDNO, SERVICE_RUNNING, false, false, 1 },
-        { "asked, yes", 1, 0, IDYES, SERVICE_RUNNING, true, true, 1 },
-        { "stop on exit", 0, 1, IDNO, SERVICE_STOPPED, false, true, 0 },
-        { "failed stop, end anyway", 0, 1, IDYES, SERVICE_RUNNING, false, true, 1 },
-        { "failed stop, stay", 0, 1, IDNO, SERVICE_RUNNING, false, false, 1 },
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
-        Configure(SERVICE_RUNNING, SERVICE_STOPPED);
-        WriteNumber("ParamAsk", row.paramAsk);
-        WriteNumber("ParamEnde", row.paramEnde);
-        m_ui.answers = { row.answer };
-        m_ui.questions.clear();
-        m_scm.requests.clear();
-        OpenWindow();
-        m_dlg->OnCancel();
-        EXPECT_EQ(row.endsAtOnce, Ended());
-        EXPECT_EQ(row.paramEnde == 1, !m_scm.requests.empty());
-        SetStates(row.databaseAfterStop, SERVICE_STOPPED);
-        m_dlg->RefreshStatus();
-        EXPECT_EQ(row.endsAfterRefresh, Ended());
-        EXPECT_EQ(row.questions, m_ui.questions.size());
-    }
-    EXPECT_EQ("Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?",
-              m_ui.questions.at(0));
-    WriteNumber("ParamEnde", 0);
+    const ExitRow& row = GetParam();
+    Configure(SERVICE_RUNNING, SERVICE_STOPPED);
+    WriteNumber("ParamAsk", row.paramAsk);
+    WriteNumber("ParamEnde", row.paramEnde);
+    m_ui.answers = { row.answer };
+    OpenWindow();
+    m_dlg->OnCancel();
+    EXPECT_EQ(row.endsAtOnce, Ended());
+    EXPECT_EQ(row.paramEnde == 1, !m_scm.requests.empty());
+    SetStates(row.databaseAfterStop, SERVICE_STOPPED);
+    m_dlg->RefreshStatus();
+    EXPECT_EQ(row.endsAfterRefresh, Ended());
+    EXPECT_EQ(row.question ? std::vector<std::string>{ row.question } : std::vector<std::string>(), m_ui.questions);
+}
+
+const char* const kAsk = "Wollen Sie das Programm wirklich beenden?";
+const char* const kFailedStop =
+    "Datenbank konnte nicht erfolgreich beendet werden. \nWollen Sie das Programm dennoch beenden?";
+const ExitRow kExitRows[] = {
+    { "Plain", 0, 0, IDNO, SERVICE_RUNNING, true, true, nullptr },
+    { "AskedNo", 1, 0, IDNO, SERVICE_RUNNING, false, false, kAsk },
+    { "AskedYes", 1, 0, IDYES, SERVICE_RUNNING, true, true, kAsk },
+    { "StopOnExit", 0, 1, IDNO, SERVICE_STOPPED, false, true, nullptr },
+    { "FailedStopEndAnyway", 0, 1, IDYES, SERVICE_RUNNING, false, true, kFailedStop },
+    { "FailedStopStay", 0, 1, IDNO, SERVICE_RUNNING, false, false, kFailedStop },
+};
+INSTANTIATE_TEST_SUITE_P(Rows, ExitPathTest, ::testing::ValuesIn(kExitRows),
+                         [](const ::testing::TestParamInfo<ExitRow>& info) { return std::string(info.param.name); });
+
+TEST_F(MonitorWiringTest, ADeclinedExitIsAskedAgain)
+{
     WriteNumber("ParamAsk", 1);
     OpenWindow();
     m_dlg->OnCancel();
     m_dlg->OnCancel();
-    EXPECT_FALSE(Ended()) << "a declined exit is asked again";
+    EXPECT_EQ(2u, m_ui.questions.size());
+    EXPECT_FALSE(Ended());
+}
+
+// Closed while the settings are open, the program takes nothing of what they show.
+TEST_F(MonitorWiringTest, AnExitWhileTheSettingsAreOpenClosesThemUnsaved)
+{
+    Configure(SERVICE_RUNNING, SERVICE_RUNNING);
+    OpenWindow();
+    WhenModal([&] {
+        m_dlg->m_infoDlg.m_strInfoText = "Nicht gespeichert";
+        m_dlg->m_infoDlg.UpdateData(FALSE);
+        m_dlg->OnCancel();
+    });
+    m_dlg->ShowInfoDialog();
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(std::nullopt, RawSettings::Read("InfoText"));
 }
 
 // Services that cannot be reached were not seen active; a stop of theirs must not end the program.
@@ -137,44 +162,49 @@ TEST_F(MonitorWiringTest, ParamStopEndsOnlyOnceTheServicesWereSeenActive)
     EXPECT_TRUE(Ended());
 }
 
-TEST_F(MonitorWiringTest, AStartAtLaunchHidesTheWindowOnceBothRunUnlessItFails)
+class StartAtLaunchTest : public MonitorFixture, public ::testing::WithParamInterface<DWORD> {};
+
+TEST_P(StartAtLaunchTest, HidesTheWindowOnceBothRunUnlessTheDatabaseFailsToStart)
 {
-    for (const DWORD reached : { SERVICE_STOPPED, SERVICE_RUNNING }) {
-        Configure(SERVICE_STOPPED, SERVICE_STOPPED);
-        WriteNumber("ParamStart", 1);
-        m_ui.timers.clear();
-        OpenWindow();
-        Tick(CMonitorDlg::TIMER_STARTUP);
-        EXPECT_EQ(2u, m_scm.requests.size());
-        EXPECT_EQ(1500u, m_ui.timers.at(CMonitorDlg::TIMER_REFRESH));
-        SetStates(reached, SERVICE_RUNNING);
-        Tick(CMonitorDlg::TIMER_REFRESH);
-        SetStates(SERVICE_RUNNING, SERVICE_RUNNING);
-        Tick(CMonitorDlg::TIMER_REFRESH);
-        EXPECT_EQ(reached == SERVICE_RUNNING, m_ui.timers.count(CMonitorDlg::TIMER_MINIMIZE) == 1) << reached;
-        m_scm.requests.clear();
-    }
+    const bool started = GetParam() == SERVICE_RUNNING;
+    Configure(SERVICE_STOPPED, SERVICE_STOPPED);
+    WriteNumber("ParamStart", 1);
+    OpenWindow();
+    Tick(CMonitorDlg::TIMER_STARTUP);
+    EXPECT_EQ(2u, m_scm.requests.size());
+    EXPECT_EQ(1500u, m_ui.timers.at(CMonitorDlg::TIMER_REFRESH));
+    SetStates(GetParam(), SERVICE_RUNNING);
+    Tick(CMonitorDlg::TIMER_REFRESH);
+    SetStates(SERVICE_RUNNING, SERVICE_RUNNING);
+    Tick(CMonitorDlg::TIMER_REFRESH);
+    ASSERT_EQ(started, m_ui.timers.count(CMonitorDlg::TIMER_MINIMIZE) == 1);
+    if (!started)
+        return;
     EXPECT_EQ(500u, m_ui.timers.at(CMonitorDlg::TIMER_MINIMIZE));
     Tick(CMonitorDlg::TIMER_MINIMIZE);
     EXPECT_TRUE(Minimised());
     EXPECT_FALSE(m_ui.timers.count(CMonitorDlg::TIMER_MINIMIZE));
 }
 
-TEST_F(MonitorWiringTest, WithoutAStartTheWindowGoesIntoTheTrayAfterASecondOrAtOnce)
+INSTANTIATE_TEST_SUITE_P(DatabaseReached, StartAtLaunchTest, ::testing::Values(SERVICE_STOPPED, SERVICE_RUNNING));
+
+class WithoutAStartTest : public MonitorFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WithoutAStartTest, TheWindowGoesIntoTheTrayAfterASecondOrAtOnce)
 {
-    for (const int paramMin : { 0, 1 }) {
-        Configure(SERVICE_RUNNING, SERVICE_RUNNING);
-        WriteNumber("ParamMin", paramMin);
-        m_ui.timers.clear();
-        OpenWindow();
-        Tick(CMonitorDlg::TIMER_STARTUP);
-        EXPECT_EQ("Oracle ist gestartet.", Line(IDC_ORACLE_STATE));
-        EXPECT_EQ(paramMin == 1, Minimised());
-        EXPECT_EQ(paramMin == 0, m_ui.timers.count(CMonitorDlg::TIMER_MINIMIZE) == 1);
-    }
+    const int paramMin = GetParam();
+    Configure(SERVICE_RUNNING, SERVICE_RUNNING);
+    WriteNumber("ParamMin", paramMin);
+    OpenWindow();
+    Tick(CMonitorDlg::TIMER_STARTUP);
+    EXPECT_EQ("Oracle ist gestartet.", Line(IDC_ORACLE_STATE));
+    EXPECT_EQ(paramMin == 1, Minimised());
+    EXPECT_EQ(paramMin == 0, m_ui.timers.count(CMonitorDlg::TIMER_MINIMIZE) == 1);
     EXPECT_TRUE(m_scm.requests.empty());
     EXPECT_FALSE(m_ui.timers.count(CMonitorDlg::TIMER_STARTUP));
 }
+
+INSTANTIATE_TEST_SUITE_P(ParamMin, WithoutAStartTest, ::testing::Values(0, 1));
 
 TEST_F(MonitorWiringTest, AFirstRunOpensTheSettingsOverTheDisabledWindowThenRefreshesOften)
 {
@@ -195,6 +225,7 @@ TEST_F(MonitorWiringTest, AFirstRunOpensTheSettingsOverTheDisabledWindowThenRefr
     EXPECT_EQ(m_dlg.get(), AfxGetMainWnd()) << "the settings dialog's end leaves the main window known";
     EXPECT_EQ(500u, m_ui.timers.at(CMonitorDlg::TIMER_REFRESH));
     EXPECT_STREQ("Meine DB", m_shell.calls.back().second.szTip);
+    EXPECT_EQ(RawSettings::Text(""), RawSettings::Read("OracleSrv")) << "no service chosen, none stored";
 }
 
 TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
@@ -237,6 +268,8 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     m_dlg->MinimizeWindow();
     SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_TRAY_RESTORE, 0);
     EXPECT_TRUE(IsWindowVisible(m_dlg->m_hWnd));
+    SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(Minimised() && !Ended()) << "OK and the Enter key put the window into the tray";
     const size_t calls = m_shell.calls.size();
     SendMessageA(m_dlg->m_hWnd, CMonitorDlg::WM_TASKBARCREATED, 0, 0);
     ASSERT_EQ(calls + 1, m_shell.calls.size());

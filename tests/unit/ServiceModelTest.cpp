@@ -7,6 +7,15 @@
 
 namespace {
 
+TEST(StatusTextTest, AStateOrKindOutOfRangeIsUnknownAndEachKindHasItsFailures)
+{
+    for (const auto& [state, kind] : { std::pair<DWORD, int>{ 0, KIND_ORACLE }, { SERVICE_PAUSED + 1, KIND_TNS },
+                                       { SERVICE_RUNNING, KIND_TNS + 1 } })
+        EXPECT_EQ("Unbekannter Status.", StatusTextOf(state, kind).str()) << state << "/" << kind;
+    EXPECT_STREQ("Status für Oracle kann nicht herausgefunden werden.", FailureTextsOf(KIND_ORACLE).queryFailed);
+    EXPECT_STREQ("Status von TNS-Listener kann nicht herausgefunden werden.", FailureTextsOf(KIND_TNS).startQueryFailed);
+}
+
 // Dots, request, summary; the line; then which kept handle closes and whether a start at launch failed.
 using Outcome = std::tuple<int, int, int, std::string, bool, bool, bool>;
 
@@ -88,12 +97,12 @@ TEST(CombinedStateTest, PicksTheIconTheCommandsAndWhatMayEndTheProgram)
         const CombinedView v = ViewOf(state, foundActive, wasActive);
         return std::make_tuple(v.icon, v.enableStart, v.enableStop, v.markActive, v.checkFailedStop, v.exitIfParamStop);
     };
-    EXPECT_EQ(std::make_tuple(140u, false, true, true, false, false), view(CombinedState::Running, true, false));
-    EXPECT_EQ(std::make_tuple(140u, false, true, false, false, false), view(CombinedState::Running, false, true));
-    EXPECT_EQ(std::make_tuple(139u, true, true, true, true, false), view(CombinedState::Mixed, true, true));
-    EXPECT_EQ(std::make_tuple(139u, true, true, false, true, false), view(CombinedState::Mixed, false, false));
-    EXPECT_EQ(std::make_tuple(138u, true, false, false, false, true), view(CombinedState::Stopped, false, true));
-    EXPECT_EQ(std::make_tuple(138u, true, false, false, false, false), view(CombinedState::Stopped, true, false));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_RUNNING }, false, true, true, false, false), view(CombinedState::Running, true, false));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_RUNNING }, false, true, false, false, false), view(CombinedState::Running, false, true));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_MIXED }, true, true, true, true, false), view(CombinedState::Mixed, true, true));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_MIXED }, true, true, false, true, false), view(CombinedState::Mixed, false, false));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_STOPPED }, true, false, false, false, true), view(CombinedState::Stopped, false, true));
+    EXPECT_EQ(std::make_tuple(UINT{ IDI_STOPPED }, true, false, false, false, false), view(CombinedState::Stopped, true, false));
 }
 
 TEST(CombinedStateTest, AStopBeforeExitFailsUnlessTheDatabaseIsStoppingOrStopped)
