@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 includes=()
-for dir in framework service app ui/main ui/tray ui/info tools/driver tests/soak bench; do includes+=(-I "$dir"); done
+for dir in framework service app ui/main ui/tray ui/info tools/driver tests/soak bench res; do includes+=(-I "$dir"); done
 cppcheck --std=c++17 --language=c++ --enable=warning,performance,portability --inline-suppr --error-exitcode=1 \
     --quiet -D_WIN32 -DWIN32 -DVELMORA_SOAK_LEAK=0 --suppressions-list=scripts/cppcheck-suppressions.txt \
     "${includes[@]}" framework service app ui tools bench tests/soak/SoakProgram.cpp
