@@ -86,7 +86,7 @@ void CDialog::EndDialog(int result)
     m_nModalResult = result;
     m_bEnded = true;
     // Wakes the modal loop, which may be waiting for a message.
-    PostMessage(WM_NULL);
+    PostMessage(WM_NULL, 0, 0);
 }
 
 bool CDialog::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)

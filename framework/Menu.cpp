@@ -2,21 +2,16 @@
 #include "Bitmap.h"
 #include "UserInterfaceApi.h"
 
-BOOL CMenu::LoadMenu(UINT id)
+void CMenu::LoadMenu(UINT id)
 {
-    m_popups.clear();
+    DestroyMenu();
     m_owned.reset(::LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)));
     m_hMenu = m_owned.get();
-    return m_hMenu != nullptr;
 }
 
-BOOL CMenu::DestroyMenu()
+void CMenu::DestroyMenu()
 {
-    m_popups.clear();
-    const bool owned = static_cast<bool>(m_owned);
-    m_owned.reset();
-    m_hMenu = nullptr;
-    return owned;
+    Attach(nullptr);
 }
 
 void CMenu::Attach(HMENU menu)

@@ -16,14 +16,14 @@ struct MenuTraits {
 // (the system menu, a popup inside a loaded menu) belongs to Windows or to its parent menu.
 class CMenu {
 public:
-    BOOL LoadMenu(UINT id);
-    BOOL DestroyMenu();
+    void LoadMenu(UINT id);
+    void DestroyMenu();
     void Attach(HMENU menu);
 
     // The popup at `position`, valid as long as this menu is.
     CMenu* GetSubMenu(int position);
     UINT EnableMenuItem(UINT item, UINT enable) { return ::EnableMenuItem(m_hMenu, item, enable); }
-    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) { return ::AppendMenuA(m_hMenu, flags, id, text); }
+    BOOL AppendMenu(UINT flags, UINT_PTR id, const char* text) { return ::AppendMenuA(m_hMenu, flags, id, text); }
     BOOL SetMenuItemBitmaps(UINT item, UINT flags, const CBitmap* unchecked, const CBitmap* checked);
     BOOL TrackPopupMenu(UINT flags, int x, int y, HWND owner, const RECT* rect = nullptr);
 

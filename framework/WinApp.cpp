@@ -8,7 +8,10 @@ CWinApp* g_app = nullptr;
 // Without an application-title resource the name is the executable's file name without its extension.
 CString ExecutableBaseName()
 {
-    std::string name = AfxGetExecutablePath().str();
+    // Room for the longest path Windows has.
+    std::vector<char> path(32768);
+    GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::string name = path.data();
     name = name.substr(name.find_last_of("\\/") + 1);
     const size_t dot = name.find_last_of('.');
     if (dot != std::string::npos)
@@ -17,17 +20,6 @@ CString ExecutableBaseName()
 }
 
 } // namespace
-
-CString AfxGetExecutablePath()
-{
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size())
-            return path.data();
-        path.resize(path.size() * 2);
-    }
-}
 
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName ? CString(appName) : ExecutableBaseName())
 {

@@ -6,9 +6,6 @@
 
 class CWnd;
 
-// The full path of the running program's file, however long.
-CString AfxGetExecutablePath();
-
 // The framework's help command (the F1 key in a dialog).
 constexpr UINT ID_HELP = 57670;
 

@@ -26,10 +26,10 @@ public:
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
                   int height, HWND parent, HMENU menu, void* param = nullptr);
     BOOL DestroyWindow();
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    BOOL UpdateData(BOOL saveAndValidate);
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     void SetRedraw(BOOL redraw = TRUE) { ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0); }
     BOOL Invalidate(BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, nullptr, erase); }
@@ -41,7 +41,7 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs, TIMERPROC callback);
     BOOL KillTimer(UINT_PTR id);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    BOOL PostMessage(UINT message, WPARAM wParam, LPARAM lParam) { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
     int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
     CMenu* GetSystemMenu(BOOL revert);
 

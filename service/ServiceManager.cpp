@@ -13,21 +13,15 @@ namespace ServiceManager {
 namespace {
 
 constexpr DWORD kListedTypes = SERVICE_WIN32 | SERVICE_DRIVER;
-constexpr size_t kMaxKeyName = 256;
+// The service manager allows key names of 256 characters at the most.
+constexpr DWORD kMaxKeyName = 256;
 
 // The key name of the service that shows `displayName`; empty when there is none.
 CString KeyNameOf(SC_HANDLE manager, const char* displayName)
 {
-    std::vector<char> keyName(kMaxKeyName + 1);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        DWORD size = static_cast<DWORD>(keyName.size());
-        if (ServiceControl().keyNameOf(manager, displayName, keyName.data(), &size))
-            return keyName.data();
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-            break;
-        keyName.resize(size + 1);
-    }
-    return CString();
+    char keyName[kMaxKeyName + 1] = "";
+    DWORD size = sizeof(keyName);
+    return ServiceControl().keyNameOf(manager, displayName, keyName, &size) ? CString(keyName) : CString();
 }
 
 // The settings dialog lists display names, but the manager opens by key name: a name that no
@@ -56,20 +50,20 @@ ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
     return Open(manager, name, access, keyName);
 }
 
-// A self-relative descriptor of the service's access list alone; empty when it cannot be read.
+// A self-relative descriptor of the service's access list alone, asked for its size first;
+// empty when it cannot be read.
 std::vector<DWORD> QueryAccessList(SC_HANDLE service)
 {
-    std::vector<DWORD> descriptor(64);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD size = static_cast<DWORD>(descriptor.size() * sizeof(DWORD));
-        DWORD needed = 0;
-        if (ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, descriptor.data(), size, &needed))
-            return descriptor;
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-            break;
-        descriptor.resize(needed / sizeof(DWORD) + 1);
-    }
-    return {};
+    SECURITY_DESCRIPTOR probe{};
+    DWORD needed = 0;
+    if (ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, &probe, 0, &needed)
+        || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return {};
+    // DWORD-based storage keeps the descriptor aligned.
+    std::vector<DWORD> descriptor((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
+    if (!ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
+        return {};
+    return descriptor;
 }
 
 } // namespace

@@ -92,6 +92,7 @@ TEST_F(FrameworkTest, ADialogMinimisedBeforeItsLoopFirstWaitsStaysMinimised)
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_TRUE(minimised);
+    EXPECT_EQ(-1, CDialog(IDD_INFO + 1000).DoModal()) << "no such template";
 }
 
 // The settings' branch is named after the program's file, so a copy under another name keeps its own.
@@ -107,7 +108,7 @@ TEST_F(FrameworkTest, TheProgramRunsItsWindowUntilItEnds)
     bool running = false;
     WhenModal([&] {
         running = AfxGetMainWnd() && IsWindow(AfxGetMainWnd()->m_hWnd);
-        AfxGetMainWnd()->PostMessage(WM_COMMAND, IDCANCEL);
+        AfxGetMainWnd()->PostMessage(WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_FALSE(app.InitInstance()) << "there is no message loop of the application's own";
     EXPECT_TRUE(running);

@@ -45,6 +45,7 @@ TEST_F(InfoDlgTest, OpensWithTheStoredSettingsTheServicesTheHolidaysAndTheCredit
     WriteText("OracleTns", "Oracle\\Dienst mit Blanks");
     WriteNumber("ParamMin", 1);
     WriteNumber("ParamEnde", 2);
+    EXPECT_EQ(CString("OracleServiceXE"), CInfoDlg().m_strOracleSrv) << "read when the dialog is made";
     Open();
     EXPECT_EQ("OracleServiceXE", Text(IDC_SERVICE_SRV));
     EXPECT_EQ("Oracle\\Dienst mit Blanks", Text(IDC_SERVICE_TNS)) << "a name no service has is kept";

@@ -239,8 +239,9 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
     char infoCommand[64] = "";
     GetMenuStringA(GetSystemMenu(m_dlg->m_hWnd, FALSE), IDM_INFO_COMMAND, infoCommand, sizeof(infoCommand), MF_BYCOMMAND);
     EXPECT_STRNE("", infoCommand) << "the system menu opens the settings too";
-    // The tray menu's "Info über Velmora ..." and the system menu's entry.
-    for (const auto& [message, command] : { std::pair<UINT, WPARAM>{ WM_COMMAND, ID_TRAY_INFO }, { WM_SYSCOMMAND, IDM_INFO_COMMAND } }) {
+    // The tray menu's "Info über Velmora ..." and the system menu's entry, whose command's four
+    // low bits are the system's.
+    for (const auto& [message, command] : { std::pair<UINT, WPARAM>{ WM_COMMAND, ID_TRAY_INFO }, { WM_SYSCOMMAND, IDM_INFO_COMMAND | 0xF } }) {
         bool settingsOpen = false;
         WhenModal([&] {
             settingsOpen = IsWindow(m_dlg->m_infoDlg.m_hWnd);

@@ -69,7 +69,7 @@ BOOL CMonitorDlg::OnInitDialog()
     infoCommand.LoadString(IDS_INFO_COMMAND);
     CMenu* systemMenu = GetSystemMenu(FALSE);
     if (systemMenu && !infoCommand.IsEmpty()) {
-        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_SEPARATOR, 0, nullptr);
         systemMenu->AppendMenu(MF_STRING, IDM_INFO_COMMAND, infoCommand);
     }
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
