@@ -22,9 +22,7 @@ public:
     friend CString operator+(CString left, const char* right) { return left += CString(right); }
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
-    friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator==(const CString& a, const char* b) { return a.m_text == (b ? b : ""); }
-    friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
 
     // Case-blind in the ANSI code page, as the user typed it.
     int CompareNoCase(const char* other) const;

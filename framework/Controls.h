@@ -12,7 +12,7 @@ public:
     int GetCurSel() { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
     DWORD GetEditSel() { return static_cast<DWORD>(SendMessage(CB_GETEDITSEL)); }
-    BOOL SetEditSel(int start, int end) { return SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(start, end)) != CB_ERR; }
+    void SetEditSel(int start, int end) { SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(start, end)); }
     // The text of row `index`; empty for a row that does not exist.
     void GetLBText(int index, CString& text);
 

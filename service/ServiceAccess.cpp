@@ -103,12 +103,12 @@ CString DaclGrantingUser(const CString& dacl)
     const User user = CurrentUser();
     const Descriptor current(kCheckedOwnerAndGroup + dacl);
     if (!user.impersonation || !current.Dacl() || HasInheritedEntry(current.Dacl()) || LetsIn(current, user))
-        return CString();
+        return {};
     // The list as Windows writes it back: nothing but the DACL, so the entry lands in it.
     char* written = nullptr;
     if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(current.get(), SDDL_REVISION_1,
                                                               DACL_SECURITY_INFORMATION, &written, nullptr))
-        return CString();
+        return {};
     CString granting(written);
     LocalFree(written);
     granting += "(A;;LCRPWP;;;" + user.sid + ")";

@@ -56,9 +56,9 @@ std::vector<DWORD> QueryAccessList(SC_HANDLE service)
 {
     SECURITY_DESCRIPTOR probe{};
     DWORD needed = 0;
-    if (ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, &probe, 0, &needed)
-        || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
-        return {};
+    // Given no room, the call fails and says how much the descriptor needs; after any other
+    // failure `needed` stays 0, and so does the second call.
+    ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, &probe, 0, &needed);
     // DWORD-based storage keeps the descriptor aligned.
     std::vector<DWORD> descriptor((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
     if (!ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
@@ -92,13 +92,13 @@ CString ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName)
 {
     const ServiceHandle service = Open(manager, name, READ_CONTROL, keyName);
     if (!service)
-        return CString();
+        return {};
     std::vector<DWORD> descriptor = QueryAccessList(service.get());
     char* text = nullptr;
     if (descriptor.empty()
         || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
                                                                   DACL_SECURITY_INFORMATION, &text, nullptr))
-        return CString();
+        return {};
     const CString dacl(text);
     LocalFree(text);
     return dacl;

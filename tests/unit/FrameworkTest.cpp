@@ -92,6 +92,9 @@ TEST_F(FrameworkTest, ADialogMinimisedBeforeItsLoopFirstWaitsStaysMinimised)
     });
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_TRUE(minimised);
+    ASSERT_TRUE(dialog.Create(IDD_INFO));
+    EXPECT_EQ(-1, dialog.m_nModalResult) << "made again, it has not been ended";
+    dialog.DestroyWindow();
     EXPECT_EQ(-1, CDialog(IDD_INFO + 1000).DoModal()) << "no such template";
 }
 
