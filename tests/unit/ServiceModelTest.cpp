@@ -91,20 +91,6 @@ TEST(CombinedStateTest, BothNamedMustAgreeAndOneSummaryMustShowTheState)
         EXPECT_EQ(row.expected, Combine(row.pair)) << row.label;
 }
 
-TEST(CombinedStateTest, PicksTheIconTheCommandsAndWhatMayEndTheProgram)
-{
-    const auto view = [](CombinedState state, bool foundActive, bool wasActive) {
-        const CombinedView v = ViewOf(state, foundActive, wasActive);
-        return std::make_tuple(v.icon, v.enableStart, v.enableStop, v.markActive, v.checkFailedStop, v.exitIfParamStop);
-    };
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_RUNNING }, false, true, true, false, false), view(CombinedState::Running, true, false));
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_RUNNING }, false, true, false, false, false), view(CombinedState::Running, false, true));
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_MIXED }, true, true, true, true, false), view(CombinedState::Mixed, true, true));
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_MIXED }, true, true, false, true, false), view(CombinedState::Mixed, false, false));
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_STOPPED }, true, false, false, false, true), view(CombinedState::Stopped, false, true));
-    EXPECT_EQ(std::make_tuple(UINT{ IDI_STOPPED }, true, false, false, false, false), view(CombinedState::Stopped, true, false));
-}
-
 TEST(CombinedStateTest, AStopBeforeExitFailsUnlessTheDatabaseIsStoppingOrStopped)
 {
     const WatchedPair both = Pair(true, SUMMARY_OTHER, true, SUMMARY_RUNNING);
