@@ -47,6 +47,19 @@ private:
     PSECURITY_DESCRIPTOR m_descriptor = nullptr;
 };
 
+// The descriptor's access list in SDDL ("D:..."), and nothing else of it; empty when it has none.
+CString DaclText(PSECURITY_DESCRIPTOR descriptor)
+{
+    char* text = nullptr;
+    if (!descriptor
+        || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                                 &text, nullptr))
+        return {};
+    const CString dacl(text);
+    LocalFree(text);
+    return dacl;
+}
+
 bool HasInheritedEntry(PACL dacl)
 {
     for (DWORD index = 0; index < dacl->AceCount; ++index) {
@@ -105,12 +118,9 @@ CString DaclGrantingUser(const CString& dacl)
     if (!user.impersonation || !current.Dacl() || HasInheritedEntry(current.Dacl()) || LetsIn(current, user))
         return {};
     // The list as Windows writes it back: nothing but the DACL, so the entry lands in it.
-    char* written = nullptr;
-    if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(current.get(), SDDL_REVISION_1,
-                                                              DACL_SECURITY_INFORMATION, &written, nullptr))
+    CString granting = DaclText(current.get());
+    if (granting.IsEmpty())
         return {};
-    CString granting(written);
-    LocalFree(written);
     granting += "(A;;LCRPWP;;;" + user.sid + ")";
     return LetsIn(Descriptor(kCheckedOwnerAndGroup + granting), user) ? granting : CString();
 }
@@ -118,7 +128,8 @@ CString DaclGrantingUser(const CString& dacl)
 std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name)
 {
     AccessGrant grant;
-    const CString dacl = ServiceManager::ReadAccessList(manager, name, grant.keyName);
+    std::vector<DWORD> descriptor = ServiceManager::ReadAccessList(manager, name, grant.keyName);
+    const CString dacl = DaclText(descriptor.empty() ? nullptr : descriptor.data());
     if (dacl.IsEmpty())
         return std::nullopt;
     grant.dacl = DaclGrantingUser(dacl);

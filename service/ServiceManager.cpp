@@ -1,6 +1,5 @@
 #include "ServiceManager.h"
 #include <algorithm>
-#include <sddl.h>
 
 ServiceControlApi& ServiceControl()
 {
@@ -50,22 +49,6 @@ ServiceHandle Open(SC_HANDLE manager, const char* name, DWORD access)
     return Open(manager, name, access, keyName);
 }
 
-// A self-relative descriptor of the service's access list alone, asked for its size first;
-// empty when it cannot be read.
-std::vector<DWORD> QueryAccessList(SC_HANDLE service)
-{
-    SECURITY_DESCRIPTOR probe{};
-    DWORD needed = 0;
-    // Given no room, the call fails and says how much the descriptor needs; after any other
-    // failure `needed` stays 0, and so does the second call.
-    ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, &probe, 0, &needed);
-    // DWORD-based storage keeps the descriptor aligned.
-    std::vector<DWORD> descriptor((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
-    if (!ServiceControl().querySecurity(service, DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
-        return {};
-    return descriptor;
-}
-
 } // namespace
 
 ServiceHandle OpenWindowConnection()
@@ -88,20 +71,21 @@ ServiceHandle OpenForStop(SC_HANDLE manager, const char* name)
     return Open(manager, name, SERVICE_STOP);
 }
 
-CString ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName)
+std::vector<DWORD> ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName)
 {
     const ServiceHandle service = Open(manager, name, READ_CONTROL, keyName);
     if (!service)
         return {};
-    std::vector<DWORD> descriptor = QueryAccessList(service.get());
-    char* text = nullptr;
-    if (descriptor.empty()
-        || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
-                                                                  DACL_SECURITY_INFORMATION, &text, nullptr))
+    SECURITY_DESCRIPTOR probe{};
+    DWORD needed = 0;
+    // Given no room, the call fails and says how much the descriptor needs; after any other
+    // failure `needed` stays 0 and the second call fails as well.
+    ServiceControl().querySecurity(service.get(), DACL_SECURITY_INFORMATION, &probe, 0, &needed);
+    // DWORD-based storage keeps the descriptor aligned.
+    std::vector<DWORD> descriptor((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
+    if (!ServiceControl().querySecurity(service.get(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
         return {};
-    const CString dacl(text);
-    LocalFree(text);
-    return dacl;
+    return descriptor;
 }
 
 bool QueryStatus(SC_HANDLE service, SERVICE_STATUS& status)
