@@ -9,6 +9,6 @@ wine_env_fresh velmora-bench-prefix
 echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores, $(uname -sm), $(wine --version)"
 # Wine's background processes keep whatever output they inherit open; the table goes through a file.
 out=$(mktemp)
-wine build/mingw-i686/tools/velmora-refresh-bench.exe </dev/null >"$out" 2>&1 || { cat "$out"; exit 1; }
+wine "$velmora_build/tools/velmora-refresh-bench.exe" </dev/null >"$out" 2>&1 || { cat "$out"; exit 1; }
 cat "$out"
 rm -f "$out"

@@ -7,4 +7,4 @@ name=$1
 shift
 . scripts/wine-env.sh
 wine_env_fresh "$name"
-ctest --test-dir build/mingw-i686 --output-on-failure --timeout 300 "$@"
+ctest --test-dir "$velmora_build" --output-on-failure --timeout 300 "$@"

@@ -5,7 +5,7 @@
 # Usage: demo_env_prepare WIDTHxHEIGHT ; driver ARGS... ; demo_env_started ; demo_env_capture FILE
 # shellcheck source=scripts/step.sh
 . "$(dirname "${BASH_SOURCE[0]}")/step.sh"
-demo_env_build="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/mingw-i686"
+demo_env_build=${velmora_build:?wine-env.sh chooses the build}
 
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 driver() { wine "$demo_env_build/tools/velmora-driver.exe" "$@" </dev/null 2>/dev/null; }

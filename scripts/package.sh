@@ -18,9 +18,15 @@ if [ -n "${VELMORA_SIGN_PFX:-}" ] || [ -n "${VELMORA_SIGN_PASSWORD:-}" ]; then
     VELMORA_SIGN_PFX=$(realpath "$VELMORA_SIGN_PFX")  # makensis runs the signing elsewhere
 fi
 cd "$root"
+# Releases are 32-bit. The install test packs what the machine it runs on can run (target.sh).
+export VELMORA_TARGET=${VELMORA_TARGET:-i686}
 ./scripts/build.sh Velmora
 . scripts/step.sh
-build="$root/build/mingw-i686"
+. scripts/target.sh
+velmora_target
+build=$velmora_build
+stub=()
+[ "$velmora_cpu" = x86_64 ] && stub=("-XTarget amd64-unicode")
 version=${VELMORA_VERSION:-$(scripts/version.sh)}
 setup="$dist/Velmora-$version-setup.exe"
 zip="$dist/Velmora-$version-portable.zip"
@@ -56,7 +62,8 @@ pack() {  # pack [MAKENSIS_OPTION...]: the setup and the zip from the copies
     chmod 644 "$stage"/*
     touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
     step "Building $(basename "$setup")" makensis -V2 -INPUTCHARSET UTF8 \
-        "-DVERSION=$version" "-DFILES_DIR=$stage" "-DOUT_FILE=$setup" "$@" packaging/Velmora.nsi
+        "${stub[@]}" "-DVERSION=$version" "-DFILES_DIR=$stage" "-DOUT_FILE=$setup" "$@" \
+        packaging/Velmora.nsi
     rm -f "$zip"
     step "Building $(basename "$zip")" zip_copies
 }

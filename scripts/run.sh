@@ -12,11 +12,11 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh Velmora velmora-driver velmora-standin-service
-build="$root/build/mingw-i686"
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 . scripts/wine-env.sh
+build=$velmora_build
 prefix="${VELMORA_PREFIX:-$HOME/.velmora-demo-prefix}"
 screenshot="$root/build/velmora-screen.png"
 

@@ -7,11 +7,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/build.sh Velmora velmora-driver velmora-standin-service
-build="$root/build/mingw-i686"
 out="$root/docs"
 mkdir -p "$out"
 
 . scripts/wine-env.sh
+build=$velmora_build
 wine_env_fresh velmora-screens
 . scripts/demo-env.sh
 demo_env_prepare 640x400

@@ -9,8 +9,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+. scripts/target.sh
+velmora_target  # exported: the packages below are built for the processor the machine runs
 ./scripts/build.sh velmora-driver >/dev/null
-build="$root/build/mingw-i686"
+build=$velmora_build
 version=$(scripts/version.sh)
 setup="$root/build/dist/Velmora-$version-setup.exe"
 zip="$root/build/dist/Velmora-$version-portable.zip"
@@ -78,7 +80,7 @@ older="$work/older/Velmora-0.1.0-setup.exe"
 
 # --- the resources, read back from the built program ---
 exe="$build/app/Velmora.exe"
-rc=$(i686-w64-mingw32-windres -i "$exe" -O rc)
+rc=$("$velmora_cpu-w64-mingw32-windres" -i "$exe" -O rc)
 IFS=. read -r major minor patch <<<"$version"
 all_german() {  # windres names a resource's language where it changes: once, before the first
     [ "$(grep -v '^\s*$' <<<"$rc" | sed '/^\/\*/,/\*\//d' | head -1)" = "LANGUAGE 7, 1" ] &&
@@ -98,7 +100,7 @@ check grep -q 'level=""asInvoker""' <<<"$manifest"
 check grep -q 'supportedOS' <<<"$manifest"
 no_look_changes() { ! grep -qiE 'Common-Controls|dpiAware' <<<"$manifest"; }
 check no_look_changes
-headers=$(TZ=UTC i686-w64-mingw32-objdump -p -h "$exe")
+headers=$(TZ=UTC "$velmora_cpu-w64-mingw32-objdump" -p -h "$exe")
 check grep -qP "^MajorImageVersion\t$major$" <<<"$headers"
 check grep -qP "^MinorImageVersion\t$minor$" <<<"$headers"
 check grep -qP '^\t+TERMINAL_SERVICE_AWARE$' <<<"$headers"

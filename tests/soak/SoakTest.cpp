@@ -27,9 +27,10 @@ struct Figure {
 
 class SoakTest : public ProgramTest {
 protected:
-    LRESULT Ask(soak::Request request, LPARAM cycles = 0)
+    long Ask(soak::Request request, LPARAM cycles = 0)
     {
-        return driver::Send(m_window, RegisterWindowMessageA(soak::kMessageName), request, cycles, kBatchTimeoutMs);
+        const UINT message = RegisterWindowMessageA(soak::kMessageName);
+        return static_cast<long>(driver::Send(m_window, message, request, cycles, kBatchTimeoutMs));
     }
 
     // Each batch begins with a press of the start or the stop button, so the services go through
