@@ -11,7 +11,7 @@ namespace {
 constexpr ULONG kSystemHandleInformation = 16;
 constexpr LONG kStatusInfoLengthMismatch = static_cast<LONG>(0xC0000004);
 
-// A row of the system's handle list; the list is a count followed by the rows.
+// A row of the system's handle list.
 struct HandleEntry {
     USHORT processId;
     USHORT creatorBackTraceIndex;
@@ -20,6 +20,12 @@ struct HandleEntry {
     USHORT handleValue;
     PVOID object;
     ULONG grantedAccess;
+};
+
+// The list: a count, then the rows, aligned as their pointer member needs.
+struct HandleList {
+    ULONG count;
+    HandleEntry rows[1];
 };
 
 using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
@@ -37,10 +43,9 @@ long KernelHandleCount(DWORD processId)
         buffer.resize(buffer.size() * 2);
     if (status < 0)
         return -1;
-    const auto* rows = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(ULONG));
-    const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
     // The list holds only the low 16 bits of a process id.
-    return static_cast<long>(std::count_if(rows, rows + count, [&](const HandleEntry& row) {
+    return static_cast<long>(std::count_if(list->rows, list->rows + list->count, [&](const HandleEntry& row) {
         return row.processId == static_cast<USHORT>(processId);
     }));
 }
