@@ -33,7 +33,9 @@ HWND FindMainWindow(const std::string& caption, DWORD timeoutMs, DWORD pid)
 LRESULT Send(HWND wnd, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(wnd, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result))
+    // Not SMTO_ABORTIFHUNG: a thread that spent five seconds in one message, a soak's batch of
+    // refreshes on a slow machine, counts as hung, and the next message would fail at once.
+    if (!SendMessageTimeoutA(wnd, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result))
         return -1;
     return static_cast<LRESULT>(result);
 }
