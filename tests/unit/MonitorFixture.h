@@ -30,6 +30,8 @@ protected:
     std::string Line(int id) const;
     bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_dlg->m_hWnd, id)) != FALSE; }
     bool Ended() const { return m_dlg->m_nModalResult == IDCANCEL; }
+    // The service handles the window holds open; its handle owners must count as many.
+    size_t OpenHandles() const;
     bool Minimised() const { return IsIconic(m_dlg->m_hWnd) && !IsWindowVisible(m_dlg->m_hWnd); }
     // Runs an armed timer's tick, as its WM_TIMER would.
     void Tick(UINT timerId);
