@@ -115,6 +115,8 @@ const GrantRow kGrantRows[] = {
     { "NoGrantCanHelpTheDatabase", start, [](FakeServiceControl& scm, FakeShell&) {
           scm.services["OracleServiceTEST"].dacl = "D:(D;;RP;;;IU)"; },
       IDYES, { kStartQuestion }, { "OracleTestTNSListener" }, { "start OracleTestTNSListener" } },
+    { "ListUnreadable", start, [](FakeServiceControl& scm, FakeShell&) { scm.services["OracleServiceTEST"].dacl = ""; },
+      IDYES, { kStartQuestion }, { "OracleTestTNSListener" }, { "start OracleTestTNSListener" } },
     { "AnsweredNo", stop, asIs, IDNO, { kStopQuestion }, {}, {} },
     { "ConsentDeclined", start, [](FakeServiceControl&, FakeShell& shell) { shell.executeError = ERROR_CANCELLED; },
       IDYES, { kStartQuestion }, { "OracleServiceTEST" }, {} },

@@ -27,6 +27,8 @@ void MonitorFixture::TearDown()
     m_dlg.reset();
     EXPECT_EQ(0u, OpenHandles()) << "every service-manager handle is closed with the window";
     EXPECT_EQ(0, RegistryKey::LiveCount()) << "and every settings key";
+    EXPECT_EQ(0, HandleOwner<MenuTraits>::LiveCount()) << "and its menus";
+    EXPECT_EQ(0, HandleOwner<GdiObjectTraits>::LiveCount()) << "and its bitmaps";
     RawSettings::DeleteBranch();
 }
 
