@@ -18,7 +18,7 @@ velmora_target() {
     velmora_build="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/mingw-$velmora_cpu"
     if [ "$velmora_cpu" = x86_64 ]; then
         # Debian's wine and wine-stable pick the 32-bit loader whenever it is installed.
-        local shim="$velmora_build/wine64-only"
+        local shim="$velmora_build/wine64-only" name
         mkdir -p "$shim"
         for name in wine wine-stable; do
             printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shim/$name"
