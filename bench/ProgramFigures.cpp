@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kStarts = 5;
-constexpr DWORD kIdleSeconds = 60;
 constexpr int kLongRunRefreshes = 10000;
 constexpr UINT kLongRunTimeoutMs = 1800000;
 
@@ -68,26 +67,10 @@ LRESULT AskSoakBuild(const RunningProgram& program, soak::Request request, LPARA
     return static_cast<LRESULT>(result);
 }
 
-void PrintIdleCpu(const RunningProgram& program, const char* window)
-{
-    const LRESULT before = AskSoakBuild(program, soak::CPU_MILLISECONDS);
-    Sleep(kIdleSeconds * 1000);
-    const double busy = static_cast<double>(AskSoakBuild(program, soak::CPU_MILLISECONDS) - before) / 1000;
-    std::printf("| CPU time over %lu s of refreshing every 1.5 s, two running services, %s (the Wine server's and "
-                "the service manager's share not included; Wine counts in 10 ms steps) | %.2f s = %.2f %% of one "
-                "core |\n",
-                static_cast<unsigned long>(kIdleSeconds), window, busy, busy * 100.0 / kIdleSeconds);
-}
-
-// The soak build is the program as shipped plus a way to read its own CPU time, which Wine
-// gives to no other process, and to drive refreshes faster than the timer does.
+// The soak build is the program as shipped plus a way to drive refreshes faster than the timer.
 void MeasureLongRun(const RunningProgram& program)
 {
     PrintMemoryAndHandles(program, "after start-up");
-    PrintIdleCpu(program, "window shown");
-    driver::PostCommand(program.window, IDOK);
-    driver::PollUntil([&] { return !IsWindowVisible(program.window); }, 10000);
-    PrintIdleCpu(program, "window hidden in the tray");
     AskSoakBuild(program, soak::REFRESH, kLongRunRefreshes);
     PrintMemoryAndHandles(program, "after 10,000 more refreshes");
 }

@@ -38,13 +38,13 @@ void DDX_Check(CDataExchange* exchange, int id, int& value)
 {
     const HWND control = exchange->Control(id);
     if (exchange->m_bSaveAndValidate) {
-        value = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value = Button_GetCheck(control) == BST_CHECKED ? 1 : 0;
         return;
     }
     if (value < 0 || value > 2)
         value = 0;
     // A two-state box would show a 2 ticked; it means neither on nor a tick.
-    SendMessageA(control, BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    Button_SetCheck(control, value == 1 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control)

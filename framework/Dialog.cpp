@@ -105,7 +105,7 @@ bool CDialog::OnUnmappedCommand(WPARAM wParam, LPARAM lParam)
 
 LRESULT CDialog::OnHelpRequest(WPARAM, LPARAM)
 {
-    SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, 0));
+    SendMessage(WM_COMMAND, ID_HELP);
     return TRUE;
 }
 

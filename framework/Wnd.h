@@ -31,7 +31,7 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL EnableWindow(BOOL enable) { return ::EnableWindow(m_hWnd, enable); }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
-    void SetRedraw(BOOL redraw) { ::SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0); }
+    void SetRedraw(BOOL redraw) { SendMessage(WM_SETREDRAW, redraw); }
     BOOL Invalidate(BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, nullptr, erase); }
     void SetFocus() { ::SetFocus(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }

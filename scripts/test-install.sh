@@ -185,7 +185,7 @@ check autostart_of "$install_dir_win"
 # goes ahead (exit code 2). Run in place (_?=), the uninstaller's exit code is its own.
 wine "$install_dir/Velmora.exe" </dev/null >/dev/null 2>&1 &
 app=$!
-check within 60 driver text Velmora IDC_ORACLE_STATE
+check within 60 driver wait-text Velmora IDC_ORACLE_STATE "" 0
 check exits_with 2 wine "$setup" /S
 check exits_with 2 wine "$install_dir/Uninstall.exe" /S "_?=$install_dir_win"
 check test -f "$install_dir/Velmora.exe"

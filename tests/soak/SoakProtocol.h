@@ -11,7 +11,6 @@ enum Request : WPARAM {
     REFRESH,
     LIVE_SERVICE_HANDLES,
     LIVE_REGISTRY_KEYS,
-    CPU_MILLISECONDS,
 };
 
 // What the deliberate-leak builds lose at every refresh.

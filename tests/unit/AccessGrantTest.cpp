@@ -22,10 +22,8 @@ struct ListRow {
     bool granted; // the list with the user's entry appended; else nothing
 };
 
-class AccessListTest : public ::testing::TestWithParam<ListRow> {
-protected:
-    FakeServiceControl m_scm; // for an ordinary user's token
-};
+// The fixture's scripted manager hands out an ordinary user's token.
+class AccessListTest : public MonitorFixture, public ::testing::WithParamInterface<ListRow> {};
 
 TEST_P(AccessListTest, OneEntryMoreIsProposedOnlyWhereWindowsWouldThenLetTheUserIn)
 {

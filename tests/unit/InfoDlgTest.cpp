@@ -26,12 +26,7 @@ protected:
         ASSERT_TRUE(m_info.Create(CInfoDlg::IDD));
     }
     HWND Item(int id) const { return GetDlgItem(m_info.m_hWnd, id); }
-    std::string Text(int id) const
-    {
-        char text[512] = "";
-        GetWindowTextA(Item(id), text, sizeof(text));
-        return text;
-    }
+    std::string Text(int id) const { return MonitorFixture::Text(m_info.m_hWnd, id); }
     bool Ticked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Notify(int id, WORD code) { SendMessageA(m_info.m_hWnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
     LRESULT Rows(int id) const { return SendMessageA(Item(id), CB_GETCOUNT, 0, 0); }

@@ -58,10 +58,10 @@ size_t MonitorFixture::OpenHandles() const
     return m_scm.open.size();
 }
 
-std::string MonitorFixture::Line(int id) const
+std::string MonitorFixture::Text(HWND dialog, int id)
 {
     char text[512] = "";
-    GetDlgItemTextA(m_dlg->m_hWnd, id, text, sizeof(text));
+    GetDlgItemTextA(dialog, id, text, sizeof(text));
     return text;
 }
 

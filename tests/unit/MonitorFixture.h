@@ -27,7 +27,8 @@ protected:
     void SetStates(DWORD databaseState, DWORD listenerState);
 
     void OpenWindow();
-    std::string Line(int id) const;
+    static std::string Text(HWND dialog, int id);
+    std::string Line(int id) const { return Text(m_dlg->m_hWnd, id); }
     bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(m_dlg->m_hWnd, id)) != FALSE; }
     bool Ended() const { return m_dlg->m_nModalResult == IDCANCEL; }
     // The service handles the window holds open; its handle owners must count as many.

@@ -1,22 +1,11 @@
 // The settings store against the real registry of the test prefix.
+#include "MonitorFixture.h"
 #include "RawSettings.h"
 #include "RegistryApi.h"
-#include "WinApp.h"
-#include <gtest/gtest.h>
 
 namespace {
 
-class ProfileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        RawSettings::DeleteBranch();
-        m_app.SetRegistryKey(RawSettings::kCompany);
-    }
-    void TearDown() override { RawSettings::DeleteBranch(); }
-
-    CWinApp m_app{ "Velmora" };
-};
+using ProfileTest = MonitorFixture;
 
 // Whatever a value holds, a read stays within its data, and a value of the wrong kind reads as
 // the caller's default; writes land as DWORD and text.

@@ -1,6 +1,5 @@
 // The tray icon component and what it asks of the shell.
 #include "FakeShell.h"
-#include "FakeUserInterface.h"
 #include "SystemTray.h"
 #include "resource.h"
 #include <gtest/gtest.h>

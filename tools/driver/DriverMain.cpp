@@ -13,13 +13,13 @@ namespace {
 
 constexpr DWORD kFindWindowTimeoutMs = 10000;
 constexpr const char* kUsage =
-    "usage: velmora-driver create-service NAME DISPLAY [standin args...] | watch-status CAPTION | text CAPTION ID"
+    "usage: velmora-driver create-service NAME DISPLAY [standin args...] | watch-status CAPTION"
     " | wait-text CAPTION ID TEXT TIMEOUT_MS | command CAPTION ID | tray CAPTION MOUSE_MESSAGE | close-menu CAPTION\n"
     "ID: a control's or command's name as the program's resource header names it, e.g. IDC_ORACLE_STATE\n";
 
 // Each command with the number of arguments it needs at least.
 const std::map<std::string, int> kCommands = {
-    { "create-service", 2 }, { "watch-status", 1 }, { "text", 2 },       { "wait-text", 4 },
+    { "create-service", 2 }, { "watch-status", 1 }, { "wait-text", 4 },
     { "command", 2 },        { "tray", 2 },         { "close-menu", 1 },
 };
 
@@ -71,14 +71,12 @@ bool Run(const std::string& command, int count, char** args)
     }
     if (command == "watch-status")
         return WatchStatus(wnd);
-    const bool takesId = command == "text" || command == "wait-text" || command == "command";
+    const bool takesId = command == "wait-text" || command == "command";
     const int id = takesId ? IdNamed(args[1]) : 0;
     if (takesId && id == 0) {
         std::fprintf(stderr, "no id named \"%s\"\n", args[1]);
         return false;
     }
-    if (command == "text")
-        return std::puts(driver::ControlText(wnd, id).c_str()) >= 0;
     if (command == "wait-text")
         return driver::WaitControlText(wnd, id, args[2], std::strtoul(args[3], nullptr, 10));
     if (command == "command")

@@ -148,7 +148,7 @@ void CMonitorDlg::OnPaint()
         return;
     }
     CPaintDC dc(this);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
     RECT client{};
     GetClientRect(&client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
