@@ -30,7 +30,7 @@ UINT RegistryProfile::GetInt(const char* section, const char* entry, int default
     const RegistryKey key = OpenSection(m_company, m_application, section);
     if (!key)
         return static_cast<UINT>(defaultValue);
-    DWORD type = 0;
+    DWORD type = REG_NONE;
     DWORD value = 0;
     DWORD size = sizeof(value);
     if (Registry().queryValue(key.get(), entry, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS
@@ -46,7 +46,7 @@ CString RegistryProfile::GetString(const char* section, const char* entry, const
         return defaultValue;
     // The settings dialog writes every value back, so a text is read whole whatever its length:
     // ask for the size, and ask again if the value grew in between.
-    DWORD type = 0;
+    DWORD type = REG_NONE;
     DWORD size = 0;
     LONG result = Registry().queryValue(key.get(), entry, nullptr, &type, nullptr, &size);
     std::vector<BYTE> buffer;

@@ -182,7 +182,7 @@ LRESULT CALLBACK CWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     CWnd* self = FromHandlePermanent(window);
     if (!self || !self->m_superProc)
         return DefWindowProcA(window, message, wParam, lParam);
-    const MSG current{ window, message, wParam, lParam, 0, { 0, 0 } };
+    const MSG current{ window, message, wParam, lParam, 0, {} };
     const MSG* outer = std::exchange(self->m_pCurrentMessage, &current);
     LRESULT result = 0;
     // No exception may unwind into the system's code that called us.

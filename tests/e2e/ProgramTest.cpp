@@ -67,11 +67,3 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     const ::testing::AssertionResult database = WaitLine(IDC_ORACLE_STATE, "Oracle " + text);
     return database ? WaitLine(IDC_TNS_STATE, "TNS-Listener " + text) : database;
 }
-
-DWORD ProgramTest::ExitCode() const
-{
-    DWORD code = STILL_ACTIVE;
-    WaitForSingleObject(m_process.hProcess, kWaitMs);
-    GetExitCodeProcess(m_process.hProcess, &code);
-    return code;
-}

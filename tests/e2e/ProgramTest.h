@@ -26,8 +26,6 @@ protected:
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;
     // Waits until the database's line reads "Oracle " + text and the listener's "TNS-Listener " + text.
     ::testing::AssertionResult WaitStateLines(const std::string& text) const;
-    // The exit code once the process has ended by itself; STILL_ACTIVE when it did not in time.
-    DWORD ExitCode() const;
 
     std::string m_database;
     std::string m_listener;

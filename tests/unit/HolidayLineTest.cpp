@@ -5,12 +5,6 @@
 
 namespace {
 
-// Noon keeps the date clear of daylight-saving shifts.
-CTime Noon(int year, int month, int day)
-{
-    return CTime(year, month, day, 12, 0, 0);
-}
-
 // Matches come in table order, also where it runs against the days; a leading zero on the day;
 // the German names in Windows-1252.
 TEST(HolidayLineTest, NamesTheDateAndItsCountries)
@@ -25,8 +19,10 @@ TEST(HolidayLineTest, NamesTheDateAndItsCountries)
         { 10, 26, "26. Oktober:\nNauru, \xD6sterreich" },
         { 12, 31, "31. Dezember:\n<leider keiner>" },
     };
+    // Noon keeps the date clear of daylight-saving shifts.
     for (const auto& row : rows)
-        EXPECT_EQ(std::string("Feiertage am ") + row.line, FormatHolidayLine(Noon(2024, row.month, row.day)).str());
+        EXPECT_EQ(std::string("Feiertage am ") + row.line,
+                  FormatHolidayLine(CTime(2024, row.month, row.day, 12, 0, 0)).str());
 }
 
 } // namespace

@@ -108,6 +108,28 @@ TEST_F(InfoDlgTest, ChoosingOrTypingADatabaseServiceFillsTheAlternativeText)
     EXPECT_EQ(3, Rows(IDC_SERVICE_TNS)) << "each service once";
 }
 
+// The list's first row, "Danke an", drawn on the dialog's face colour, leaves some pixel in another.
+TEST_F(InfoDlgTest, ACreditsRowIsDrawnByItsList)
+{
+    Open();
+    DRAWITEMSTRUCT item{};
+    const HDC screen = GetDC(nullptr);
+    item.hDC = CreateCompatibleDC(screen);
+    const HBITMAP canvas = CreateCompatibleBitmap(screen, 60, 16);
+    ReleaseDC(nullptr, screen);
+    SelectObject(item.hDC, canvas);
+    item.rcItem = { 0, 0, 60, 16 };
+    item.hwndItem = Item(IDC_CREDITS);
+    item.CtlType = ODT_COMBOBOX;
+    EXPECT_EQ(TRUE, SendMessageA(m_info.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    bool written = false;
+    for (int x = 0; x < 60; ++x)
+        written = written || GetPixel(item.hDC, x, 8) != GetSysColor(COLOR_BTNFACE);
+    EXPECT_TRUE(written) << "the row's text";
+    DeleteDC(item.hDC);
+    DeleteObject(canvas);
+}
+
 TEST_F(InfoDlgTest, ASecondOpeningKeepsTheUsersEntries)
 {
     WriteText("OracleSrv", "Alt");

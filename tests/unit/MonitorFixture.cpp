@@ -34,7 +34,9 @@ void MonitorFixture::TearDown()
 
 void MonitorFixture::Configure(DWORD databaseState, DWORD listenerState)
 {
-    WriteText("OracleSrv", kDatabase);
+    // The database under its display name, as the settings dialog's list offers it.
+    m_scm.services[kDatabase].displayName = "Oracle Datenbank";
+    WriteText("OracleSrv", "Oracle Datenbank");
     WriteText("OracleTns", kListener);
     SetStates(databaseState, listenerState);
 }

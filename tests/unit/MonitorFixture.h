@@ -22,7 +22,8 @@ protected:
 
     void WriteText(const char* entry, const char* value) { m_app.WriteProfileString("Config", entry, value); }
     void WriteNumber(const char* entry, int value) { m_app.WriteProfileInt("Config", entry, value); }
-    // Both names stored, both services known to the manager in the given states.
+    // Both names stored, the database's as its display name, both services known to the manager
+    // in the given states.
     void Configure(DWORD databaseState, DWORD listenerState);
     void SetStates(DWORD databaseState, DWORD listenerState);
 
