@@ -9,9 +9,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+./scripts/build.sh velmora-driver >/dev/null
+# After the build, which installs Wine: the choice looks for Wine's 32-bit loader.
 . scripts/target.sh
 velmora_target  # exported: the packages below are built for the processor the machine runs
-./scripts/build.sh velmora-driver >/dev/null
 build=$velmora_build
 version=$(scripts/version.sh)
 setup="$root/build/dist/Velmora-$version-setup.exe"
