@@ -1,8 +1,9 @@
 ; Setup of Velmora for one user: no administrator rights, German pages. Built by
-; scripts/package.sh, which passes VERSION (from res/Version.h), FILES_DIR (the release's files,
-; signed when it signs), OUT_FILE and, to sign the uninstaller and the setup, SIGN.
-; Silent (/S) it installs with every option on, "Mit Windows starten" included unless
-; /NOAUTOSTART is given; a silent uninstall keeps the settings.
+; scripts/package.sh, which passes VERSION (from res/Version.h), ARCH (x64 or x86), FILES_DIR
+; (the release's files, signed when it signs), OUT_FILE and, to sign the uninstaller and the
+; setup, SIGN. An update keeps the folder, the settings and the autostart as they were; a
+; first silent install (/S) starts with Windows unless /NOAUTOSTART is given. A silent
+; uninstall keeps the settings.
 Unicode true
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -54,7 +55,7 @@ VIProductVersion "${VERSION}.0"
 
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductName" "Velmora"
 VIAddVersionKey /LANG=${LANG_GERMAN} "CompanyName" "Orvik"
-VIAddVersionKey /LANG=${LANG_GERMAN} "FileDescription" "Velmora ${VERSION} – Installation"
+VIAddVersionKey /LANG=${LANG_GERMAN} "FileDescription" "Velmora ${VERSION} (${ARCH}) – Installation"
 VIAddVersionKey /LANG=${LANG_GERMAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_GERMAN} "LegalCopyright" "© 2026 Orvik"
@@ -170,6 +171,11 @@ Function .onInit
                 /SD IDOK
             SetErrorLevel ${EXIT_NEWER_INSTALLED}
             Quit
+        ${EndIf}
+        ; An update keeps the user's choice: an install that did not start with Windows still does not.
+        ReadRegStr $1 HKCU "${RUN_KEY}" "Velmora"
+        ${If} $1 == ""
+            !insertmacro UnselectSection ${SecAutostart}
         ${EndIf}
     ${EndIf}
     Call AskToCloseVelmora

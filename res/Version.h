@@ -2,8 +2,8 @@
 // version (app/CMakeLists.txt) and the scripts (scripts/version.sh) read these three numbers.
 #pragma once
 #define VELMORA_VERSION_MAJOR 1
-#define VELMORA_VERSION_MINOR 5
-#define VELMORA_VERSION_PATCH 5
+#define VELMORA_VERSION_MINOR 6
+#define VELMORA_VERSION_PATCH 0
 
 // "MAJOR.MINOR.PATCH" as adjacent string literals, which the compilers join into one.
 #define VELMORA_VERSION_TEXT_(n) #n

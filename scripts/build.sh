@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Usage: build.sh [TARGET...]
 # Installs what is missing and builds the given targets, or without any everything: the
-# program, the tools and the tests, for the processor scripts/target.sh chooses.
+# program, the tools and the tests, for $VELMORA_TARGET (x86_64 unless i686 is asked for).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
-. scripts/step.sh
-. scripts/target.sh
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
+cd "$velmora_root"
 velmora_target
-step "Configuring the build for $velmora_cpu" cmake --preset "mingw-$velmora_cpu"
-step "Building ${*:-the program, the tools and the tests}" cmake --build "$velmora_build" ${1:+--target "$@"}
+./scripts/install-deps.sh
+step "Configuring the build for $VELMORA_TARGET" cmake --preset "mingw-$VELMORA_TARGET"
+step "Building ${*:-the program, the tools and the tests}" cmake --build "$VELMORA_BUILD" ${1:+--target "$@"}

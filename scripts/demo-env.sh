@@ -2,29 +2,21 @@
 # Sourced by run.sh and screenshots.sh, once wine-env.sh has started their prefix: the two
 # stand-in Oracle services registered in it and the program pointed at them, a Wine virtual
 # desktop to run in, the driver that operates the program and a capture of that desktop.
-# Usage: demo_env_prepare WIDTHxHEIGHT ; driver ARGS... ; demo_env_started ; demo_env_capture FILE
-# shellcheck source=scripts/step.sh
-. "$(dirname "${BASH_SOURCE[0]}")/step.sh"
-demo_env_build=${velmora_build:?wine-env.sh chooses the build}
-
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
-driver() { wine "$demo_env_build/tools/velmora-driver.exe" "$@" </dev/null 2>/dev/null; }
+# Usage: demo_env_prepare WIDTHxHEIGHT ; demo_env_started ; demo_env_capture FILE
+# Uses common.sh's helpers and the build in $VELMORA_BUILD.
 
 # The program is pointed at the services as its settings dialog would, and starts the database
 # at launch, so that there is something to watch. Every wine process of the prefix shares the
 # desktop, where the program's tray icon has a notification area to live in.
 demo_env_prepare() {
     demo_env_desktop=$1
-    local config='HKCU\Software\Orvik Velmora\Velmora\Config'
     step "Registering the stand-in service OracleServiceVELMORA" \
-        wine "$demo_env_build/tools/velmora-driver.exe" create-service \
-        OracleServiceVELMORA OracleServiceVELMORA --start-delay=3000 --stop-delay=2000
+        driver create-service OracleServiceVELMORA OracleServiceVELMORA --start-delay=3000 --stop-delay=2000
     step "Registering the stand-in service OracleVelmoraTNSListener" \
-        wine "$demo_env_build/tools/velmora-driver.exe" create-service \
-        OracleVelmoraTNSListener OracleVelmoraTNSListener --start-delay=1500 --stop-delay=1000
-    quiet wine reg add "$config" /v OracleSrv /d OracleServiceVELMORA /f
-    quiet wine reg add "$config" /v OracleTns /d OracleVelmoraTNSListener /f
-    quiet wine reg add "$config" /v ParamStart /t REG_DWORD /d 1 /f
+        driver create-service OracleVelmoraTNSListener OracleVelmoraTNSListener --start-delay=1500 --stop-delay=1000
+    quiet wine reg add "$VELMORA_CONFIG_KEY" /v OracleSrv /d OracleServiceVELMORA /f
+    quiet wine reg add "$VELMORA_CONFIG_KEY" /v OracleTns /d OracleVelmoraTNSListener /f
+    quiet wine reg add "$VELMORA_CONFIG_KEY" /v ParamStart /t REG_DWORD /d 1 /f
     quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Velmora /f
     quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Velmora /d "$demo_env_desktop" /f
 }

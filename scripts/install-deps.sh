@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the demo, the installer and the tests need; a no-op
 # when they are present. One line per step; apt's own output only when a step fails.
-# Reads $VELMORA_TARGET (target.sh): only a 32-bit build asks for Wine's 32-bit loader.
+# Reads $VELMORA_TARGET: only a 32-bit build (i686) asks for Wine's 32-bit loader.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
 
 # fonts-wine is only a recommendation of Wine's libraries: without it captions and dialogs
 # are drawn in substitute fonts. nsis and zip build the setup and the portable archive, git
-# dates them, osslsigncode signs them; the install test makes its certificate with openssl and
-# unpacks the zip. cppcheck and shellcheck are the static checks; the i686 compiler builds the
-# 32-bit program for them.
+# dates them, osslsigncode signs them; the install test makes its certificate with openssl,
+# unpacks the zip and asks file which processor its programs are for. cppcheck and shellcheck
+# are the static checks, which compile the 32-bit program too.
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest
           wine wine64 fonts-wine xvfb xauth imagemagick cppcheck shellcheck nsis zip git
-          osslsigncode openssl unzip)
+          osslsigncode openssl unzip file)
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-# shellcheck source=scripts/step.sh
-. scripts/step.sh
 
 # A 32-bit ELF program that only exits: whether this kernel runs 32-bit programs at all.
 kernel_runs_32bit() {

@@ -9,16 +9,17 @@ set -euo pipefail
 if [ -z "${VELMORA_RUN_SIGINT:-}" ]; then
     VELMORA_RUN_SIGINT=default exec env --default-signal=INT "$0" "$@"
 fi
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
+cd "$velmora_root"
+velmora_target
 ./scripts/build.sh Velmora velmora-driver velmora-standin-service
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
 . scripts/wine-env.sh
-build=$velmora_build
 prefix="${VELMORA_PREFIX:-$HOME/.velmora-demo-prefix}"
-screenshot="$root/build/velmora-screen.png"
+screenshot="$velmora_root/build/velmora-screen.png"
 
 # Ctrl+C ends the program and every process of this prefix, nothing else, whenever it comes.
 cleanup() {
@@ -38,7 +39,7 @@ wine_env_start "$prefix"
 . scripts/demo-env.sh
 demo_env_prepare 800x500
 
-wine "$build/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
+wine "$VELMORA_BUILD/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
 app=$!
 if [ "$headless" = 0 ]; then
     echo "Velmora runs on $DISPLAY. Close it (or press Ctrl+C here) to end."

@@ -4,19 +4,20 @@
 # Each waits for the state it shows: the texts through the driver, then a screen that has
 # stopped changing (and, for the menu, one that differs from the screen before the click).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
+cd "$velmora_root"
+velmora_target
 ./scripts/build.sh Velmora velmora-driver velmora-standin-service
-out="$root/docs"
+out="$velmora_root/docs"
 mkdir -p "$out"
 
 . scripts/wine-env.sh
-build=$velmora_build
 wine_env_fresh velmora-screens
 . scripts/demo-env.sh
 demo_env_prepare 640x400
 # Never minimised: the window stays to be photographed.
-quiet wine reg add 'HKCU\Software\Orvik Velmora\Velmora\Config' /v ParamMin /t REG_DWORD /d 2 /f
+quiet wine reg add "$VELMORA_CONFIG_KEY" /v ParamMin /t REG_DWORD /d 2 /f
 shots=$(mktemp -d)
 trap 'wine_env_stop; rm -rf "$shots" "$WINEPREFIX"' EXIT
 
@@ -38,7 +39,7 @@ shoot() {
     return 1
 }
 
-wine "$build/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
+wine "$VELMORA_BUILD/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
 demo_env_started
 shoot main-window.png
 

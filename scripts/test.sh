@@ -3,8 +3,10 @@
 # the others, each in a prefix of its own: they wait on the service manager almost all of the
 # time, so they cost little CPU, and pinned to one core their wake-ups come quicker.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+# shellcheck source=scripts/common.sh
+. "$(dirname "$0")/common.sh"
+cd "$velmora_root"
+velmora_target
 ./scripts/build.sh
 ./scripts/static-checks.sh
 

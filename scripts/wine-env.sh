@@ -2,10 +2,6 @@
 # Sourced by the scripts: a private Wine prefix with its own persistent wineserver and X display.
 # Usage: wine_env_start PREFIX_DIR ; wine_env_stop (or wine_env_fresh NAME [FOLDER])
 # A prefix these scripts made carries this file; only such a prefix is ever deleted.
-# Sourcing it also chooses the processor (target.sh): $velmora_build is the build to run.
-# shellcheck source=scripts/target.sh
-. "$(dirname "${BASH_SOURCE[0]}")/target.sh"
-velmora_target
 VELMORA_PREFIX_MARK=.made-by-velmora-scripts
 
 wine_env_start() {

@@ -26,8 +26,9 @@ const std::map<std::string, int> kCommands = {
 // The ids the scripts ask for, by the names they have in the program's resource header.
 #define NAMED_ID(id) { #id, id }
 const std::map<std::string, int> kIds = {
-    NAMED_ID(IDC_ORACLE_STATE), NAMED_ID(IDC_TNS_STATE), NAMED_ID(IDC_SERVICE_SRV),
-    NAMED_ID(IDC_SERVICE_TNS),  NAMED_ID(ID_TRAY_INFO),  NAMED_ID(ID_TRAY_CLOSE),
+    NAMED_ID(IDC_ORACLE_STATE), NAMED_ID(IDC_ORACLE_NAME), NAMED_ID(IDC_TNS_STATE),
+    NAMED_ID(IDC_SERVICE_SRV),  NAMED_ID(IDC_SERVICE_TNS), NAMED_ID(ID_TRAY_INFO),
+    NAMED_ID(ID_TRAY_CLOSE),
 };
 #undef NAMED_ID
 
