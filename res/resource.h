@@ -1,4 +1,4 @@
-// Every resource, control and command id of the program, named once for the resource script, the
+// Every resource, control and command id of the program and its tray icon's message, named once for the resource script, the
 // program, its driver, the benchmark and the tests. A number two dialogs use has a name in each.
 #pragma once
 
@@ -44,8 +44,9 @@
 #define IDC_INFO_TEXT_ON 1014
 #define IDC_INFO_TEXT 1015
 
-// The tray icon, among the program's notification icons.
+// The tray icon, among the program's notification icons, and the message the shell sends for it.
 #define ID_TRAY_ICON 104
+#define WM_TRAY_CALLBACK (WM_USER + 10)
 
 // Commands: the system menu's entry and the tray menu's items.
 #define IDM_INFO_COMMAND 16

@@ -223,7 +223,7 @@ TEST_F(MonitorWiringTest, TheTrayIconCarriesItsMenuAndRestoresTheWindow)
 {
     OpenWindow();
     // The window and the icon id it is registered with are the end-to-end tests', which click it.
-    EXPECT_EQ(1034u, m_shell.calls.at(0).second.uCallbackMessage);
+    EXPECT_EQ(static_cast<UINT>(WM_TRAY_CALLBACK), m_shell.calls.at(0).second.uCallbackMessage);
     for (const WPARAM size : { ICON_BIG, ICON_SMALL })
         EXPECT_NE(0, SendMessageA(m_dlg->m_hWnd, WM_GETICON, size, 0)) << "the caption's and the taskbar's icon";
     char infoCommand[64] = "";

@@ -15,7 +15,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
         CSystemTray never;
         EXPECT_FALSE(never.SetIcon(nullptr)) << "no icon before it was added";
         CSystemTray tray;
-        ASSERT_TRUE(tray.Create(nullptr, WM_USER + 10, "Tip", icon, ID_TRAY_ICON));
+        ASSERT_TRUE(tray.Create(nullptr, WM_TRAY_CALLBACK, "Tip", icon, ID_TRAY_ICON));
         EXPECT_STREQ("CSystemTray", tray.GetRuntimeClass()->m_lpszClassName);
         EXPECT_EQ(RUNTIME_CLASS(CWnd), tray.GetRuntimeClass()->m_pBaseClass);
         EXPECT_TRUE(tray.SetIcon(nullptr));
@@ -40,7 +40,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
     shell.refuseAdd = true;
     {
         CSystemTray tray;
-        EXPECT_FALSE(tray.Create(nullptr, WM_USER + 10, "Tip", nullptr, ID_TRAY_ICON));
+        EXPECT_FALSE(tray.Create(nullptr, WM_TRAY_CALLBACK, "Tip", nullptr, ID_TRAY_ICON));
         EXPECT_FALSE(tray.SetIcon(nullptr) || tray.AddIconAgain()) << "after a refused add nothing more is asked";
     }
     EXPECT_EQ(1u, shell.calls.size());

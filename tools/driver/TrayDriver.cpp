@@ -3,12 +3,6 @@
 #include <shellapi.h>
 
 namespace driver {
-namespace {
-
-// The message the program asks the shell to send for its icon.
-constexpr UINT kTrayCallbackMessage = WM_USER + 10;
-
-} // namespace
 
 bool IconRegistered(HWND wnd, UINT iconId)
 {
@@ -21,7 +15,7 @@ bool IconRegistered(HWND wnd, UINT iconId)
 
 bool PostTrayCallback(HWND wnd, UINT mouseMessage)
 {
-    return PostMessageA(wnd, kTrayCallbackMessage, ID_TRAY_ICON, mouseMessage);
+    return PostMessageA(wnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, mouseMessage);
 }
 
 } // namespace driver

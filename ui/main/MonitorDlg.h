@@ -20,7 +20,6 @@ class CMonitorDlg : public CDialog {
 public:
     enum { IDD = IDD_MONITOR };
     enum : UINT { TIMER_STARTUP = 1044, TIMER_MINIMIZE = 1054, TIMER_REFRESH = 1064 };
-    enum : UINT { WM_TRAYICON = WM_USER + 10 };
 
     explicit CMonitorDlg(CWnd* parent = nullptr);
     ~CMonitorDlg() override;

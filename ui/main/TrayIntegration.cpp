@@ -24,7 +24,7 @@ int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
     const CString tooltip = GetTooltipText();
     // The application icon, loaded by the constructor. Without its tray icon the program could
     // not be reached once minimised, so it does not start.
-    return m_tray.Create(this, WM_TRAYICON, tooltip, m_hIcon, ID_TRAY_ICON) ? 0 : -1;
+    return m_tray.Create(this, WM_TRAY_CALLBACK, tooltip, m_hIcon, ID_TRAY_ICON) ? 0 : -1;
 }
 
 CString CMonitorDlg::GetTooltipText() const
