@@ -1,5 +1,6 @@
 #include "MonitorApp.h"
 #include "MonitorDlg.h"
+#include "Settings.h"
 
 BEGIN_MESSAGE_MAP(CMonitorApp, CWinApp)
     ON_COMMAND(ID_HELP, CWinApp::OnHelp)
@@ -15,7 +16,7 @@ BOOL CMonitorApp::InitInstance()
 void CMonitorApp::UseProgramProfile()
 {
     Enable3dControlsStatic();
-    SetRegistryKey("Orvik Velmora");
+    SetRegistryKey(Settings::kCompany);
 }
 
 BOOL CMonitorApp::RunMainWindow(CDialog& window)

@@ -23,7 +23,7 @@ constexpr DWORD kIdleSeconds = 60;
 
 std::string ReadSetting(const char* entry)
 {
-    const std::string path = std::string("Software\\Orvik Velmora\\Velmora\\") + Settings::kSection;
+    const std::string path = std::string("Software\\") + Settings::kCompany + "\\Velmora\\" + Settings::kSection;
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
     char value[256] = "";
@@ -116,7 +116,7 @@ int main()
         return 1;
     }
     CWinApp app("Velmora");
-    app.SetRegistryKey("Orvik Velmora");
+    app.SetRegistryKey(Settings::kCompany);
     app.WriteProfileString(Settings::kSection, Settings::kOracleSrv, kDatabase.c_str());
     app.WriteProfileString(Settings::kSection, Settings::kOracleTns, kListener.c_str());
 

@@ -1,6 +1,7 @@
 #include "MonitorFixture.h"
 #include "RawSettings.h"
 #include "RegistryKey.h"
+#include "Settings.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ void CALLBACK RunWhenModal(HWND, UINT, UINT_PTR id, DWORD)
 void MonitorFixture::SetUp()
 {
     RawSettings::DeleteBranch();
-    m_app.SetRegistryKey(RawSettings::kCompany);
+    m_app.SetRegistryKey(Settings::kCompany);
 }
 
 void MonitorFixture::TearDown()

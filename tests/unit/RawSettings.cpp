@@ -1,11 +1,13 @@
 #include "RawSettings.h"
+#include "Settings.h"
 #include <gtest/gtest.h>
 
 namespace RawSettings {
 
 namespace {
 
-constexpr const char* kSectionPath = "Software\\Orvik Velmora\\Velmora\\Config";
+const std::string kCompanyPath = std::string("Software\\") + Settings::kCompany;
+const std::string kSectionPath = kCompanyPath + "\\Velmora\\" + Settings::kSection;
 constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
 
 } // namespace
@@ -22,12 +24,12 @@ Value Number(DWORD number)
 
 void DeleteBranch()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kCompany).c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyPath.c_str());
 }
 
 void Store(const char* entry, const Value& value)
 {
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSectionPath, entry, value.type, value.data.data(),
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSectionPath.c_str(), entry, value.type, value.data.data(),
                                              static_cast<DWORD>(value.data.size())));
 }
 
@@ -35,7 +37,7 @@ std::optional<Value> Read(const char* entry)
 {
     Value value{ REG_NONE, std::string(1024, '\0') };
     auto size = static_cast<DWORD>(value.data.size());
-    if (RegGetValueA(HKEY_CURRENT_USER, kSectionPath, entry, kAsStored, &value.type, value.data.data(), &size))
+    if (RegGetValueA(HKEY_CURRENT_USER, kSectionPath.c_str(), entry, kAsStored, &value.type, value.data.data(), &size))
         return std::nullopt;
     value.data.resize(size);
     return value;

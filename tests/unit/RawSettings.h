@@ -7,8 +7,6 @@
 
 namespace RawSettings {
 
-constexpr const char* kCompany = "Orvik Velmora";
-
 struct Value {
     DWORD type;
     std::string data;

@@ -1,6 +1,7 @@
 #pragma once
-// Section and keys of the eight settings in the user's profile.
+// Where the eight settings live in the user's profile: the company's key, the section and the keys.
 namespace Settings {
+constexpr const char* kCompany = "Orvik Velmora";
 constexpr const char* kSection = "Config";
 constexpr const char* kOracleSrv = "OracleSrv";
 constexpr const char* kOracleTns = "OracleTns";
