@@ -1,7 +1,7 @@
 // A start or stop refused for lack of rights: whether one more entry in a service's access list
 // would let the user in, the one question per request, Windows' sc.exe run once per service
 // with an administrator's consent, and the request sent again where the list was set.
-#include "MonitorFixture.h"
+#include "MonitorWindowFixture.h"
 #include "ServiceAccess.h"
 
 namespace {
@@ -23,7 +23,7 @@ struct ListRow {
 };
 
 // The fixture's scripted manager hands out an ordinary user's token.
-class AccessListTest : public MonitorFixture, public ::testing::WithParamInterface<ListRow> {};
+class AccessListTest : public FakeSeamsFixture, public ::testing::WithParamInterface<ListRow> {};
 
 TEST_P(AccessListTest, OneEntryMoreIsProposedOnlyWhereWindowsWouldThenLetTheUserIn)
 {
@@ -43,7 +43,7 @@ const ListRow kListRows[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, AccessListTest, ::testing::ValuesIn(kListRows),
                          [](const ::testing::TestParamInfo<ListRow>& info) { return std::string(info.param.name); });
 
-class AccessGrantTest : public MonitorFixture {
+class AccessGrantTest : public MonitorWindowFixture {
 protected:
     // Both services stopped and refused to this user for a start and a stop; sc.exe sets a list
     // so that the next open succeeds.

@@ -1,7 +1,7 @@
 // Our stand-in for the application framework, where its mistakes would be the program's.
+#include "FakeSeamsFixture.h"
 #include "InfoDlg.h"
 #include "MonitorApp.h"
-#include "MonitorFixture.h"
 #include "RawSettings.h"
 #include <stdexcept>
 
@@ -17,7 +17,7 @@ BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
     ON_MESSAGE(WM_USER, OnThrow)
 END_MESSAGE_MAP()
 
-using FrameworkTest = MonitorFixture;
+using FrameworkTest = FakeSeamsFixture;
 
 TEST_F(FrameworkTest, AnExceptionStopsAtTheWindowProcedureAndSaysWhatItWas)
 {

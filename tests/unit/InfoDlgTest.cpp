@@ -1,15 +1,15 @@
 // The settings dialog against the real registry, with the service list scripted.
+#include "FakeSeamsFixture.h"
 #include "InfoDlg.h"
-#include "MonitorFixture.h"
 #include "RawSettings.h"
 
 namespace {
 
-class InfoDlgTest : public MonitorFixture {
+class InfoDlgTest : public FakeSeamsFixture {
 protected:
     void SetUp() override
     {
-        MonitorFixture::SetUp();
+        FakeSeamsFixture::SetUp();
         m_scm.services["OracleServiceXE"].displayName = "OracleServiceXE";
         m_scm.services["OracleXETNSListener"].displayName = "Oracle XE Listener";
         m_scm.services["Spooler"].displayName = "Druckwarteschlange";
@@ -17,7 +17,7 @@ protected:
     void TearDown() override
     {
         m_info.DestroyWindow();
-        MonitorFixture::TearDown();
+        FakeSeamsFixture::TearDown();
     }
     // Opens the dialog modeless, as a fresh run would: settings loaded, then created.
     void Open()
@@ -26,7 +26,7 @@ protected:
         ASSERT_TRUE(m_info.Create(CInfoDlg::IDD));
     }
     HWND Item(int id) const { return GetDlgItem(m_info.m_hWnd, id); }
-    std::string Text(int id) const { return MonitorFixture::Text(m_info.m_hWnd, id); }
+    std::string Text(int id) const { return FakeSeamsFixture::Text(m_info.m_hWnd, id); }
     bool Ticked(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Notify(int id, WORD code) { SendMessageA(m_info.m_hWnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
     LRESULT Rows(int id) const { return SendMessageA(Item(id), CB_GETCOUNT, 0, 0); }

@@ -1,11 +1,11 @@
 // The main window's wiring: what a refresh, a click, a timer or the tray does to the lines, the
 // buttons, the menu, the icon, the questions and the service manager.
-#include "MonitorFixture.h"
+#include "MonitorWindowFixture.h"
 #include "RawSettings.h"
 
 namespace {
 
-using MonitorWiringTest = MonitorFixture;
+using MonitorWiringTest = MonitorWindowFixture;
 
 TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
 {
@@ -81,7 +81,7 @@ struct ExitRow {
     const char* question; // none when null
 };
 
-class ExitPathTest : public MonitorFixture, public ::testing::WithParamInterface<ExitRow> {};
+class ExitPathTest : public MonitorWindowFixture, public ::testing::WithParamInterface<ExitRow> {};
 
 // Every way of closing reaches OnCancel: a question, a stop before exit, and its failure.
 TEST_P(ExitPathTest, AsksStopsAndEnds)
@@ -153,7 +153,7 @@ TEST_F(MonitorWiringTest, ParamStopEndsOnlyOnceTheServicesWereSeenActive)
     EXPECT_TRUE(Ended());
 }
 
-class StartAtLaunchTest : public MonitorFixture, public ::testing::WithParamInterface<DWORD> {};
+class StartAtLaunchTest : public MonitorWindowFixture, public ::testing::WithParamInterface<DWORD> {};
 
 TEST_P(StartAtLaunchTest, HidesTheWindowOnceBothRunUnlessTheDatabaseFailsToStart)
 {
@@ -179,7 +179,7 @@ TEST_P(StartAtLaunchTest, HidesTheWindowOnceBothRunUnlessTheDatabaseFailsToStart
 
 INSTANTIATE_TEST_SUITE_P(DatabaseReached, StartAtLaunchTest, ::testing::Values(SERVICE_STOPPED, SERVICE_RUNNING));
 
-class WithoutAStartTest : public MonitorFixture, public ::testing::WithParamInterface<int> {};
+class WithoutAStartTest : public MonitorWindowFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(WithoutAStartTest, TheWindowGoesIntoTheTrayAfterASecondOrAtOnce)
 {

@@ -1,11 +1,11 @@
 // The settings store against the real registry of the test prefix.
-#include "MonitorFixture.h"
+#include "FakeSeamsFixture.h"
 #include "RawSettings.h"
 #include "RegistryApi.h"
 
 namespace {
 
-using ProfileTest = MonitorFixture;
+using ProfileTest = FakeSeamsFixture;
 
 // Whatever a value holds, a read stays within its data, and a value of the wrong kind reads as
 // the caller's default. What a write stores is the settings dialog's test's.
