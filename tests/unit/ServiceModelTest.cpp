@@ -12,57 +12,64 @@ TEST(StatusTextTest, AStateOrKindOutOfRangeIsUnknownAndEachKindHasItsFailures)
     for (const auto& [state, kind] : { std::pair<DWORD, int>{ 0, KIND_ORACLE }, { SERVICE_PAUSED + 1, KIND_TNS },
                                        { SERVICE_RUNNING, KIND_TNS + 1 } })
         EXPECT_EQ("Unbekannter Status.", StatusTextOf(state, kind).str()) << state << "/" << kind;
-    EXPECT_STREQ("Status für Oracle kann nicht herausgefunden werden.", FailureTextsOf(KIND_ORACLE).queryFailed);
     EXPECT_STREQ("Status von TNS-Listener kann nicht herausgefunden werden.", FailureTextsOf(KIND_TNS).startQueryFailed);
 }
 
-// Dots, request, summary; the line; then which kept handle closes and whether a start at launch failed.
-using Outcome = std::tuple<int, int, int, std::string, bool, bool, bool>;
+struct StepRow {
+    const char* name;
+    ServiceProgress before;
+    QueryOutcome outcome;
+    DWORD state; // counts only when the service was found
+    ServiceProgress after;
+    std::string stateLine;
+    bool closeStart, closeStop, autoStartFailed;
+};
 
-Outcome Step(ServiceProgress before, QueryOutcome outcome, DWORD state = 0)
+class RefreshStepTest : public ::testing::TestWithParam<StepRow> {};
+
+TEST_P(RefreshStepTest, FollowsTheRequestFromWhatTheQueryFound)
 {
-    const RefreshStep step = StepRefresh(KIND_ORACLE, before, outcome, state);
-    EXPECT_EQ(outcome == QueryOutcome::Found ? static_cast<int>(state) : kNoState, step.foundState);
-    EXPECT_EQ(outcome == QueryOutcome::Found && state != SERVICE_STOPPED, step.active);
-    return { step.progress.dots, step.progress.request, step.progress.summary, step.stateLine.str(), step.closeStart,
-             step.closeStop, step.autoStartFailed };
+    const StepRow& row = GetParam();
+    const RefreshStep step = StepRefresh(KIND_ORACLE, row.before, row.outcome, row.state);
+    EXPECT_EQ(std::make_tuple(row.after.dots, row.after.request, row.after.summary, row.stateLine),
+              std::make_tuple(step.progress.dots, step.progress.request, step.progress.summary, step.stateLine.str()));
+    EXPECT_EQ(std::make_tuple(row.closeStart, row.closeStop, row.autoStartFailed),
+              std::make_tuple(step.closeStart, step.closeStop, step.autoStartFailed));
 }
 
-TEST(RefreshStepTest, FollowsTheRequestFromWhatTheQueryFound)
+constexpr auto kFound = QueryOutcome::Found;
+const std::string kStarting = "Oracle wird gestartet.";
+const StepRow kStepRows[] = {
+    { "OpenFailed", { 3, REQUEST_START, SUMMARY_OTHER }, QueryOutcome::OpenFailed, 0, { 3, REQUEST_START, SUMMARY_FAILED },
+      "Dienst für Oracle konnte nicht geöffnet werden.", false, false, false },
+    { "QueryFailed", { 0, REQUEST_NONE, SUMMARY_RUNNING }, QueryOutcome::QueryFailed, 0, { 0, REQUEST_NONE, SUMMARY_FAILED },
+      "Status für Oracle kann nicht herausgefunden werden.", false, false, false },
+    { "PendingWithoutRequest", { 0, REQUEST_NONE, SUMMARY_STOPPED }, kFound, SERVICE_START_PENDING,
+      { 0, REQUEST_NONE, SUMMARY_OTHER }, kStarting, false, false, false },
+    { "AStartsFirstRefresh", { 1, REQUEST_START, SUMMARY_STOPPED }, kFound, SERVICE_START_PENDING,
+      { 2, REQUEST_START, SUMMARY_OTHER }, kStarting + ".", false, false, false },
+    { "AStopUnderWay", { 3, REQUEST_STOP, SUMMARY_RUNNING }, kFound, SERVICE_STOP_PENDING,
+      { 4, REQUEST_STOP, SUMMARY_OTHER }, "Oracle wird beendet....", false, false, false },
+    { "LongestRow", { 49, REQUEST_START, SUMMARY_OTHER }, kFound, SERVICE_START_PENDING,
+      { 50, REQUEST_START, SUMMARY_OTHER }, kStarting + std::string(49, '.'), false, false, false },
+    { "RowStartsAgain", { 50, REQUEST_START, SUMMARY_OTHER }, kFound, SERVICE_START_PENDING,
+      { 51, REQUEST_START, SUMMARY_OTHER }, kStarting, false, false, false },
+    { "StartCompleted", { 5, REQUEST_START, SUMMARY_OTHER }, kFound, SERVICE_RUNNING,
+      { 0, REQUEST_STARTED, SUMMARY_RUNNING }, "Oracle ist gestartet.", true, false, false },
+    { "StartFailed", { 5, REQUEST_START, SUMMARY_OTHER }, kFound, SERVICE_PAUSED,
+      { 0, REQUEST_NONE, SUMMARY_OTHER }, "Oracle ist unterbrochen.", true, false, true },
+    { "StopCompleted", { 2, REQUEST_STOP, SUMMARY_OTHER }, kFound, SERVICE_STOPPED,
+      { 0, REQUEST_STOPPED, SUMMARY_STOPPED }, "Oracle ist beendet.", false, true, false },
+    { "StopFailed", { 2, REQUEST_STOP, SUMMARY_OTHER }, kFound, SERVICE_RUNNING,
+      { 0, REQUEST_NONE, SUMMARY_RUNNING }, "Oracle ist gestartet.", false, true, false },
+    { "CompletedStays", { 0, REQUEST_STARTED, SUMMARY_RUNNING }, kFound, SERVICE_STOPPED,
+      { 0, REQUEST_STARTED, SUMMARY_STOPPED }, "Oracle ist beendet.", false, false, false },
+};
+INSTANTIATE_TEST_SUITE_P(Rows, RefreshStepTest, ::testing::ValuesIn(kStepRows),
+                         [](const ::testing::TestParamInfo<StepRow>& info) { return std::string(info.param.name); });
+
+TEST(RequestSentTest, StartsOneDotForTheNewRequestAndKeepsTheSummary)
 {
-    constexpr auto Found = QueryOutcome::Found;
-    const std::string starting = "Oracle wird gestartet.";
-    const struct {
-        const char* label;
-        Outcome actual, expected;
-    } rows[] = {
-        { "open failed", Step({ 3, REQUEST_START, SUMMARY_OTHER }, QueryOutcome::OpenFailed),
-          { 3, REQUEST_START, SUMMARY_FAILED, "Dienst für Oracle konnte nicht geöffnet werden.", false, false, false } },
-        { "query failed", Step({ 0, REQUEST_NONE, SUMMARY_RUNNING }, QueryOutcome::QueryFailed),
-          { 0, REQUEST_NONE, SUMMARY_FAILED, "Status für Oracle kann nicht herausgefunden werden.", false, false, false } },
-        { "pending, no request", Step({ 0, REQUEST_NONE, SUMMARY_STOPPED }, Found, SERVICE_START_PENDING),
-          { 0, REQUEST_NONE, SUMMARY_OTHER, starting, false, false, false } },
-        { "a start's first refresh", Step({ 1, REQUEST_START, SUMMARY_STOPPED }, Found, SERVICE_START_PENDING),
-          { 2, REQUEST_START, SUMMARY_OTHER, starting + ".", false, false, false } },
-        { "a stop under way", Step({ 3, REQUEST_STOP, SUMMARY_RUNNING }, Found, SERVICE_STOP_PENDING),
-          { 4, REQUEST_STOP, SUMMARY_OTHER, "Oracle wird beendet....", false, false, false } },
-        { "longest row", Step({ 49, REQUEST_START, SUMMARY_OTHER }, Found, SERVICE_START_PENDING),
-          { 50, REQUEST_START, SUMMARY_OTHER, starting + std::string(49, '.'), false, false, false } },
-        { "row starts again", Step({ 50, REQUEST_START, SUMMARY_OTHER }, Found, SERVICE_START_PENDING),
-          { 51, REQUEST_START, SUMMARY_OTHER, starting, false, false, false } },
-        { "start completed", Step({ 5, REQUEST_START, SUMMARY_OTHER }, Found, SERVICE_RUNNING),
-          { 0, REQUEST_STARTED, SUMMARY_RUNNING, "Oracle ist gestartet.", true, false, false } },
-        { "start failed", Step({ 5, REQUEST_START, SUMMARY_OTHER }, Found, SERVICE_PAUSED),
-          { 0, REQUEST_NONE, SUMMARY_OTHER, "Oracle ist unterbrochen.", true, false, true } },
-        { "stop completed", Step({ 2, REQUEST_STOP, SUMMARY_OTHER }, Found, SERVICE_STOPPED),
-          { 0, REQUEST_STOPPED, SUMMARY_STOPPED, "Oracle ist beendet.", false, true, false } },
-        { "stop failed", Step({ 2, REQUEST_STOP, SUMMARY_OTHER }, Found, SERVICE_RUNNING),
-          { 0, REQUEST_NONE, SUMMARY_RUNNING, "Oracle ist gestartet.", false, true, false } },
-        { "completed stays", Step({ 0, REQUEST_STARTED, SUMMARY_RUNNING }, Found, SERVICE_STOPPED),
-          { 0, REQUEST_STARTED, SUMMARY_STOPPED, "Oracle ist beendet.", false, false, false } },
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.expected, row.actual) << row.label;
     const ServiceProgress sent = RequestSent({ 7, REQUEST_STARTED, SUMMARY_RUNNING }, REQUEST_STOP);
     EXPECT_EQ(std::make_tuple(1, REQUEST_STOP, SUMMARY_RUNNING), std::make_tuple(sent.dots, sent.request, sent.summary));
 }
