@@ -33,7 +33,8 @@ protected:
     }
 
     // Each batch begins with a press of the start or the stop button, so the services go through
-    // every state and the program opens and closes every kind of handle.
+    // every state and the program opens and closes every kind of handle; the last batch's stop
+    // leaves both at rest.
     void RunCycles(int cycles)
     {
         for (int done = 0; done < cycles; done += kCyclesPerBatch) {
@@ -42,13 +43,13 @@ protected:
                          reinterpret_cast<LPARAM>(GetDlgItem(m_window, button)), kBatchTimeoutMs);
             ASSERT_EQ(kCyclesPerBatch, Ask(soak::REFRESH, kCyclesPerBatch));
         }
-    }
-
-    // Taken with both services at rest and the program's last refresh having seen them so.
-    std::vector<Figure> Sample()
-    {
         EXPECT_TRUE(driver::WaitForServiceState(m_database, SERVICE_STOPPED, kWaitMs));
         EXPECT_TRUE(driver::WaitForServiceState(m_listener, SERVICE_STOPPED, kWaitMs));
+    }
+
+    // Taken after RunCycles, with the program's last refresh having seen both services at rest.
+    std::vector<Figure> Sample()
+    {
         Ask(soak::REFRESH, 1);
         return {
             // Wine's own calls for the program may hold a handle for a moment at either sample.
