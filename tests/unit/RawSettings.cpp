@@ -29,8 +29,8 @@ void DeleteBranch()
 
 void Store(const char* entry, const Value& value)
 {
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSectionPath.c_str(), entry, value.type, value.data.data(),
-                                             static_cast<DWORD>(value.data.size())));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kSectionPath.c_str(), entry, value.type,
+                                             value.data.data(), static_cast<DWORD>(value.data.size())));
 }
 
 std::optional<Value> Read(const char* entry)
