@@ -46,10 +46,15 @@ void CDialog::RunModalLoop()
                 PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchLoopMessage(msg);
+    }
+}
+
+void CDialog::DispatchLoopMessage(MSG& msg)
+{
+    if (!m_hWnd || !IsDialogMessageA(m_hWnd, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
 }
 

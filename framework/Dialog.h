@@ -17,6 +17,9 @@ public:
     // --- What a subclass and its users call ---
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     void EndDialog(int result);
+    // Hands on one message that a loop run for this dialog took from the queue: the dialog's
+    // keyboard navigation first, then the window it is meant for.
+    void DispatchLoopMessage(MSG& msg);
 
     // What the last EndDialog passed, -1 while the dialog has not been ended.
     int m_nModalResult = -1;

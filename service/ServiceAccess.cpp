@@ -2,13 +2,12 @@
 #include "KernelHandle.h"
 #include "ServiceControlApi.h"
 #include "ServiceManager.h"
+#include <algorithm>
 #include <sddl.h>
+#include <string>
 #include <vector>
 
 namespace {
-
-// The access check wants an owner and a group; neither is ever part of what is set.
-constexpr const char* kCheckedOwnerAndGroup = "O:BAG:SY";
 
 // What the generic rights mean for a service, as the Service Control Manager maps them.
 constexpr GENERIC_MAPPING kServiceMapping = {
@@ -18,6 +17,17 @@ constexpr GENERIC_MAPPING kServiceMapping = {
     STANDARD_RIGHTS_EXECUTE | SERVICE_START | SERVICE_STOP | SERVICE_PAUSE_CONTINUE | SERVICE_USER_DEFINED_CONTROL,
     SERVICE_ALL_ACCESS,
 };
+
+// The descriptor's access list, when it has one that is not null (a null list lets everyone in).
+PACL DaclOf(PSECURITY_DESCRIPTOR descriptor)
+{
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL dacl = nullptr;
+    if (!descriptor || !GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted) || !present)
+        return nullptr;
+    return dacl;
+}
 
 // A descriptor converted from SDDL, freed as the conversion requires.
 class Descriptor {
@@ -32,32 +42,36 @@ public:
     ~Descriptor() { LocalFree(m_descriptor); }
 
     PSECURITY_DESCRIPTOR get() const { return m_descriptor; }
-    // The access list, when the descriptor has one that is not null (a null list lets everyone in).
-    PACL Dacl() const
-    {
-        BOOL present = FALSE;
-        BOOL defaulted = FALSE;
-        PACL dacl = nullptr;
-        if (!m_descriptor || !GetSecurityDescriptorDacl(m_descriptor, &present, &dacl, &defaulted) || !present)
-            return nullptr;
-        return dacl;
-    }
+    PACL Dacl() const { return DaclOf(m_descriptor); }
 
 private:
     PSECURITY_DESCRIPTOR m_descriptor = nullptr;
 };
 
-// The descriptor's access list in SDDL ("D:..."), and nothing else of it; empty when it has none.
-CString DaclText(PSECURITY_DESCRIPTOR descriptor)
+// The descriptor's `parts` in SDDL, and nothing else of it; empty when it has none of them.
+CString SddlOf(PSECURITY_DESCRIPTOR descriptor, SECURITY_INFORMATION parts)
 {
     char* text = nullptr;
     if (!descriptor
-        || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
-                                                                 &text, nullptr))
+        || !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, parts, &text, nullptr))
         return {};
-    const CString dacl(text);
+    const CString sddl(text);
     LocalFree(text);
-    return dacl;
+    return sddl;
+}
+
+// The list's entries as they are stored, sorted, so that lists compare as sets of entries with
+// their counts.
+std::vector<std::string> EntriesOf(PACL dacl)
+{
+    std::vector<std::string> entries;
+    for (DWORD index = 0; dacl && index < dacl->AceCount; ++index) {
+        void* entry = nullptr;
+        if (GetAce(dacl, index, &entry))
+            entries.emplace_back(static_cast<const char*>(entry), static_cast<ACE_HEADER*>(entry)->AceSize);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }
 
 bool HasInheritedEntry(PACL dacl)
@@ -111,32 +125,45 @@ bool LetsIn(const Descriptor& descriptor, const User& user)
 
 } // namespace
 
-CString DaclGrantingUser(const CString& dacl)
+CString DaclGrantingUser(const CString& descriptor)
 {
     const User user = CurrentUser();
-    const Descriptor current(kCheckedOwnerAndGroup + dacl);
+    const Descriptor current(descriptor);
     if (!user.impersonation || !current.Dacl() || HasInheritedEntry(current.Dacl()) || LetsIn(current, user))
         return {};
     // The list as Windows writes it back: nothing but the DACL, so the entry lands in it.
-    CString granting = DaclText(current.get());
+    CString granting = SddlOf(current.get(), DACL_SECURITY_INFORMATION);
     if (granting.IsEmpty())
         return {};
     granting += "(A;;LCRPWP;;;" + user.sid + ")";
-    return LetsIn(Descriptor(kCheckedOwnerAndGroup + granting), user) ? granting : CString();
+    // Judged with the service's own owner, which entries for OWNER RIGHTS stand for.
+    const CString ownerAndGroup = SddlOf(current.get(), OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION);
+    return LetsIn(Descriptor(ownerAndGroup + granting), user) ? granting : CString();
 }
 
 std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name)
 {
     AccessGrant grant;
-    std::vector<DWORD> descriptor = ServiceManager::ReadAccessList(manager, name, grant.keyName);
-    const CString dacl = DaclText(descriptor.empty() ? nullptr : descriptor.data());
-    if (dacl.IsEmpty())
+    std::vector<DWORD> read = ServiceManager::ReadSecurity(manager, name, grant.keyName);
+    const CString descriptor =
+        SddlOf(read.empty() ? nullptr : read.data(),
+               OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION);
+    if (descriptor.IsEmpty())
         return std::nullopt;
-    grant.dacl = DaclGrantingUser(dacl);
+    grant.dacl = DaclGrantingUser(descriptor);
     const auto quoted = [](const CString& text) { return text.str().find('"') != std::string::npos; };
     if (grant.dacl.IsEmpty() || quoted(grant.keyName) || quoted(grant.dacl))
         return std::nullopt;
     return grant;
+}
+
+bool GrantInPlace(SC_HANDLE manager, const AccessGrant& grant)
+{
+    CString keyName;
+    std::vector<DWORD> read = ServiceManager::ReadSecurity(manager, grant.keyName, keyName);
+    const std::vector<std::string> now = EntriesOf(DaclOf(read.empty() ? nullptr : read.data()));
+    const std::vector<std::string> granted = EntriesOf(Descriptor(grant.dacl).Dacl());
+    return !granted.empty() && std::includes(now.begin(), now.end(), granted.begin(), granted.end());
 }
 
 CString SdsetParameters(const AccessGrant& grant)

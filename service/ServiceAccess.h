@@ -9,11 +9,11 @@
 // The rights the main window opens services with: query status, start, stop.
 constexpr DWORD kControlRights = SERVICE_QUERY_STATUS | SERVICE_START | SERVICE_STOP;
 
-// `dacl` (an access list in SDDL, "D:...") with one allow entry of kControlRights for this
-// process's user appended; empty when such an entry cannot help: the list lets the user in
-// already, a deny to one of the user's groups outweighs it, an entry is inherited, or `dacl` is
-// no access list.
-CString DaclGrantingUser(const CString& dacl);
+// The access list of `descriptor` (a service's owner, group and access list in SDDL) with one
+// allow entry of kControlRights for this process's user appended, in SDDL ("D:..."); empty when
+// such an entry cannot help: the list lets the user in already, a deny to one of the user's
+// groups outweighs it, an entry is inherited, or the descriptor has no access list.
+CString DaclGrantingUser(const CString& descriptor);
 
 // A service's access list to be set in place of its own, named by the key name that the
 // refused open used.
@@ -22,10 +22,15 @@ struct AccessGrant {
     CString dacl;
 };
 
-// The grant that lets this user control the service an open of `name` reaches; none when its
-// list cannot be read or a grant cannot help, or when the key name or the list holds a double
-// quote, which would end its argument on sc.exe's command line.
+// The grant that lets this user control the service an open of `name` reaches, built from its
+// list as it is now; none when its descriptor cannot be read or a grant cannot help, or when the
+// key name or the list holds a double quote, which would end its argument on sc.exe's command
+// line.
 std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name);
+
+// Whether the service's list, read now, holds every entry of the grant's: all of the list it was
+// built from and the user's entry. Anything less means that some change was undone.
+bool GrantInPlace(SC_HANDLE manager, const AccessGrant& grant);
 
 // The arguments of Windows' sc.exe that set the list: the DACL alone, owner, group and audit
 // list untouched.

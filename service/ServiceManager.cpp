@@ -71,8 +71,11 @@ ServiceHandle OpenForStop(SC_HANDLE manager, const char* name)
     return Open(manager, name, SERVICE_STOP);
 }
 
-std::vector<DWORD> ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName)
+std::vector<DWORD> ReadSecurity(SC_HANDLE manager, const char* name, CString& keyName)
 {
+    // READ_CONTROL covers all three; the audit list would need a privilege and is never touched.
+    constexpr SECURITY_INFORMATION parts =
+        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     const ServiceHandle service = Open(manager, name, READ_CONTROL, keyName);
     if (!service)
         return {};
@@ -80,10 +83,10 @@ std::vector<DWORD> ReadAccessList(SC_HANDLE manager, const char* name, CString& 
     DWORD needed = 0;
     // Given no room, the call fails and says how much the descriptor needs; after any other
     // failure `needed` stays 0 and the second call fails as well.
-    ServiceControl().querySecurity(service.get(), DACL_SECURITY_INFORMATION, &probe, 0, &needed);
+    ServiceControl().querySecurity(service.get(), parts, &probe, 0, &needed);
     // DWORD-based storage keeps the descriptor aligned.
     std::vector<DWORD> descriptor((needed + sizeof(DWORD) - 1) / sizeof(DWORD));
-    if (!ServiceControl().querySecurity(service.get(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
+    if (!ServiceControl().querySecurity(service.get(), parts, descriptor.data(), needed, &needed))
         return {};
     return descriptor;
 }

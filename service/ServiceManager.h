@@ -14,10 +14,10 @@ ServiceHandle OpenForQuery(SC_HANDLE manager, const char* name);
 ServiceHandle OpenForStart(SC_HANDLE manager, const char* name);
 ServiceHandle OpenForStop(SC_HANDLE manager, const char* name);
 
-// The access list of the service that an open of `name` reaches, as a self-relative descriptor
-// holding nothing else, read as this user may; `keyName` receives that service's key name.
-// Empty when it cannot be read.
-std::vector<DWORD> ReadAccessList(SC_HANDLE manager, const char* name, CString& keyName);
+// The owner, group and access list of the service that an open of `name` reaches, as a
+// self-relative descriptor holding nothing else, read as this user may; `keyName` receives that
+// service's key name. Empty when it cannot be read.
+std::vector<DWORD> ReadSecurity(SC_HANDLE manager, const char* name, CString& keyName);
 
 bool QueryStatus(SC_HANDLE service, SERVICE_STATUS& status);
 // The outcome of a request is judged by the state that follows, not by the call's result.

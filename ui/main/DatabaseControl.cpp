@@ -23,10 +23,10 @@ void CMonitorDlg::StopDatabase()
 
 // The database completely first, then the listener, whatever became of the database; no waiting:
 // the refresh watches the requests come to rest. What was refused for lack of rights is offered
-// a lasting grant once, after both.
+// a lasting grant once, after both. While a question or an offer waits, a command is ignored.
 void CMonitorDlg::SendToBoth(int request)
 {
-    if (!BeginServiceLines())
+    if (m_bQuestionOpen || !BeginServiceLines())
         return;
     std::vector<ServiceView> refused;
     ServiceView services[] = { Database(), Listener() };

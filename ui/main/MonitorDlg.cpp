@@ -121,9 +121,9 @@ void CMonitorDlg::RequestExit()
     OnCancel();
 }
 
-// Refreshes and commands run on in a question's modal loop: the offer of a grant and the
-// failed-stop question hold back until it is answered. One asked inside another leaves the
-// outer one marked open.
+// Refreshes and commands run on in a question's modal loop: start and stop, the offer of a grant
+// and the failed-stop question hold back until it is answered. One asked inside another leaves
+// the outer one marked open.
 bool CMonitorDlg::Ask(const char* question)
 {
     const BOOL outer = m_bQuestionOpen;

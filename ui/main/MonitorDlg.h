@@ -90,7 +90,7 @@ public:
     CBitmap m_bmpClose;
     CBitmap m_bmpStop;
     CBitmap m_bmpStart;
-    BOOL m_bQuestionOpen = FALSE; // one of the window's questions waits for its answer
+    BOOL m_bQuestionOpen = FALSE; // one of the window's questions, or a grant offered, waits for its end
 
 private:
     ServiceView Database();

@@ -14,7 +14,7 @@ struct FakeService {
     std::string displayName;
     DWORD openError = 0; // an open fails with this error when set
     DWORD deniedRights = 0; // an open asking for any of these is refused for lack of rights
-    std::string dacl; // the access list in SDDL, as a query of it returns it; unreadable when empty
+    std::string dacl; // owner, group and access list in SDDL, as a query returns them; unreadable when empty
 };
 
 struct FakeServiceControl {

@@ -24,10 +24,14 @@ BOOL WINAPI Execute(SHELLEXECUTEINFOA* info)
     return TRUE;
 }
 
-DWORD WINAPI WaitForEnd(HANDLE process, DWORD)
+DWORD WINAPI WaitForEndOrMessage(DWORD count, const HANDLE* handles, BOOL, DWORD timeoutMs, DWORD)
 {
-    EXPECT_EQ(g_fake->process, process);
-    return g_fake->endsInTime ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    EXPECT_EQ(g_fake->process, count == 1 ? handles[0] : nullptr);
+    EXPECT_EQ(INFINITE, timeoutMs) << "a slow tool is waited for to its end";
+    if (!g_fake->firstWaitFinds)
+        return WAIT_OBJECT_0;
+    std::exchange(g_fake->firstWaitFinds, nullptr)();
+    return WAIT_OBJECT_0 + 1;
 }
 
 BOOL WINAPI ExitCodeOf(HANDLE process, LPDWORD exitCode)
@@ -46,11 +50,13 @@ BOOL WINAPI ExitCodeOf(HANDLE process, LPDWORD exitCode)
 FakeShell::FakeShell()
 {
     g_fake = this;
-    ShellNotify() = { &NotifyIcon, &Execute, &WaitForEnd, &ExitCodeOf };
+    ShellNotify() = { &NotifyIcon };
+    ProcessLaunch() = { &Execute, &WaitForEndOrMessage, &ExitCodeOf };
 }
 
 FakeShell::~FakeShell()
 {
     ShellNotify() = ShellNotifyApi();
+    ProcessLaunch() = ProcessLaunchApi();
     g_fake = nullptr;
 }

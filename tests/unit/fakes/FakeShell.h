@@ -1,8 +1,10 @@
 #pragma once
-// The shell in place of the real one: every notification-area call is recorded and an add can be
-// refused; a program started through the shell is recorded as "verb file parameters" and fails
-// with executeError when that is set, else hands back `process`, which ends in time unless told
-// otherwise, with the next of `exitCodes` (0 once they run out).
+// The shell in place of the real one. Every notification-area call is recorded and an add can be
+// refused. A program started through the shell is recorded as "verb file parameters" and fails
+// with executeError when that is set; else `whileRunning` does what the program would, and it
+// ends with the next of `exitCodes` (0 once they run out). `firstWaitFinds` may post a message,
+// which the first wait for the program's end then finds instead.
+#include "ProcessLaunchApi.h"
 #include "ShellNotifyApi.h"
 #include <deque>
 #include <functional>
@@ -19,7 +21,7 @@ struct FakeShell {
     std::vector<std::string> executed;
     DWORD executeError = 0;
     HANDLE process = nullptr;
-    std::function<void(const std::string& parameters)> whileRunning; // what the program does
-    bool endsInTime = true;
+    std::function<void(const std::string& parameters)> whileRunning;
+    std::function<void()> firstWaitFinds;
     std::deque<DWORD> exitCodes;
 };

@@ -6,12 +6,15 @@ namespace {
 
 FakeUserInterface* g_fake = nullptr;
 
-int WINAPI FakeMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
+int WINAPI FakeMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT type)
 {
     EXPECT_STREQ("Velmora", caption);
+    EXPECT_TRUE(type == MB_YESNO || type == MB_OK) << "Yes and No, or OK alone, and never an icon";
     g_fake->questions.push_back(text);
     if (g_fake->whileAsking)
         std::exchange(g_fake->whileAsking, nullptr)();
+    if (type == MB_OK)
+        return IDOK;
     if (g_fake->answers.empty())
         return IDNO;
     const int answer = g_fake->answers.front();

@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes, popup menus and timers in place of user32's: questions are recorded and
-// answered from a script, a tracked menu records which items were greyed, timers never fire by
+// Message boxes, popup menus and timers in place of user32's: every box's text is recorded and a
+// question answered from a script, a tracked menu records which items were greyed, timers never fire by
 // themselves, and an exception a window procedure had to swallow fails the test.
 #include "UserInterfaceApi.h"
 #include <deque>
@@ -14,8 +14,8 @@ struct FakeUserInterface {
     FakeUserInterface();
     ~FakeUserInterface();
 
-    std::vector<std::string> questions;
-    std::deque<int> answers; // IDNO once they run out
+    std::vector<std::string> questions; // and messages
+    std::deque<int> answers; // to the questions; IDNO once they run out
     std::function<void()> whileAsking; // runs once, while the next question waits for its answer
     std::set<UINT> greyedInLastMenu;
     std::map<UINT_PTR, UINT> timers; // armed timer -> interval in ms
