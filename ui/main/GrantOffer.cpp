@@ -1,11 +1,12 @@
 #include "ElevatedRun.h"
 #include "MonitorDlg.h"
 #include "ServiceAccess.h"
+#include <string>
 
 namespace {
 
 // Windows' own tool, from the system folder and never from a search path, so that what Windows
-// elevates is signed by Windows and shows its command line in the consent.
+// elevates is signed by Windows, as its consent shows.
 CString ServiceControlTool()
 {
     char folder[MAX_PATH] = "";
@@ -15,9 +16,7 @@ CString ServiceControlTool()
 
 CString NumberText(DWORD number)
 {
-    char text[16] = "";
-    wsprintfA(text, "%lu", number);
-    return text;
+    return std::to_string(number).c_str();
 }
 
 // What became of one service's grant, and what the user is told when it was not set. A run
