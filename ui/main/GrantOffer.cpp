@@ -16,7 +16,7 @@ CString ServiceControlTool()
 
 CString NumberText(DWORD number)
 {
-    return std::to_string(number).c_str();
+    return CString(std::to_string(number).c_str());
 }
 
 // What became of one service's grant, and what the user is told when it was not set. A run
