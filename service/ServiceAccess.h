@@ -32,6 +32,6 @@ std::optional<AccessGrant> ProposeGrant(SC_HANDLE manager, const char* name);
 // built from and the user's entry. Anything less means that some change was undone.
 bool GrantInPlace(SC_HANDLE manager, const AccessGrant& grant);
 
-// The arguments of Windows' sc.exe that set the list: the DACL alone, owner, group and audit
-// list untouched.
+// The arguments of Windows' sc.exe that set the list: the DACL alone, with no owner, group or
+// audit list in the string.
 CString SdsetParameters(const AccessGrant& grant);
