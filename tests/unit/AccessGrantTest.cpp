@@ -45,6 +45,7 @@ const ListRow kListRows[] = {
     // Entries for OWNER RIGHTS stand for the service's owner, here not this user. Wine's access
     // check knows no OWNER RIGHTS, so the row where the user owns the service is Windows' alone.
     { "OwnerRightsOfAnother", kOwnedBySystem, "D:(A;;LCRPWP;;;OW)", true },
+    // Without an owner the access check gives no answer, so nothing is proposed.
     { "OwnerUnknown", "", kWindowsDefault, false },
     { "NotAnAccessList", "O:BA", "", false },
 };
