@@ -7,17 +7,29 @@ HWND CDataExchange::Control(int id) const
     return m_pDlgWnd->GetDlgItem(id);
 }
 
+namespace {
+
+std::string TextOf(HWND control)
+{
+    // The whole text, however long: the length is asked for first.
+    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1);
+    const int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), static_cast<size_t>(length));
+}
+
+} // namespace
+
 void DDX_Text(CDataExchange* exchange, int id, CString& value)
 {
     const HWND control = exchange->Control(id);
     if (!exchange->m_bSaveAndValidate) {
-        SetWindowTextA(control, value);
+        // A text written again unchanged would still be redrawn and announced anew.
+        if (TextOf(control) != value.str())
+            SetWindowTextA(control, value);
         return;
     }
-    // The whole text, however long: the length is asked for first.
-    std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1);
-    const int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    value = CString(text.data(), length);
+    const std::string text = TextOf(control);
+    value = CString(text.data(), static_cast<int>(text.size()));
 }
 
 void DDX_CBString(CDataExchange* exchange, int id, CString& value)

@@ -24,6 +24,7 @@ public:
     CMenu* GetSubMenu(int position);
     UINT EnableMenuItem(UINT item, UINT enable) { return ::EnableMenuItem(m_hMenu, item, enable); }
     BOOL AppendMenu(UINT flags, UINT_PTR id, const char* text) { return ::AppendMenuA(m_hMenu, flags, id, text); }
+    BOOL SetDefaultItem(UINT item) { return ::SetMenuDefaultItem(m_hMenu, item, FALSE); }
     BOOL SetMenuItemBitmaps(UINT item, UINT flags, const CBitmap* unchecked, const CBitmap* checked);
     BOOL TrackPopupMenu(UINT flags, int x, int y, HWND owner, const RECT* rect = nullptr);
 

@@ -81,6 +81,7 @@ protected:
 
 #define ON_WM_CREATE() \
     AFX_MSG_ENTRY(WM_CREATE, 0, 0, return self->OnCreate(reinterpret_cast<LPCREATESTRUCTA>(l)))
+#define ON_WM_DESTROY() AFX_MSG_ENTRY(WM_DESTROY, 0, 0, self->OnDestroy(); return 0)
 #define ON_WM_TIMER() AFX_MSG_ENTRY(WM_TIMER, 0, 0, self->OnTimer(static_cast<UINT>(w)); return 0)
 #define ON_WM_SYSCOMMAND() \
     AFX_MSG_ENTRY(WM_SYSCOMMAND, 0, 0, self->OnSysCommand(static_cast<UINT>(w), l); return 0)

@@ -15,12 +15,14 @@
 #define IDI_MIXED 139
 #define IDI_RUNNING 140
 
-// Bitmaps: the tray menu's item images and the main window's picture.
+// Bitmaps: the tray menu's item images and the main window's picture, at 100, 150 and 200 %.
 #define IDB_RESTORE 139
 #define IDB_CLOSE 140
 #define IDB_STOP 141
 #define IDB_START 142
 #define IDB_PICTURE 144
+#define IDB_PICTURE_150 145
+#define IDB_PICTURE_200 146
 
 // The main window's controls.
 #define IDC_STATUS_FRAME 1001

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Renews the README's screenshots: the main window, the tray menu and the settings dialog,
-# taken under Xvfb in a Wine virtual desktop of a fresh prefix with the two stand-in services.
-# Each waits for the state it shows: the texts through the driver, then a screen that has
-# stopped changing (and, for the menu, one that differs from the screen before the click).
+# taken under Xvfb in a Wine virtual desktop of a fresh prefix with the two stand-in services,
+# once at 100 % display scale and once at 150 % (files ending in -150), each set in a prefix of
+# its own. Each waits for the state it shows: the texts through the driver, then a screen that
+# has stopped changing (and, for the menu, one that differs from the screen before the click).
+# Usage: screenshots.sh [100|150]; both sets without an argument.
 set -euo pipefail
+if [ $# -eq 0 ]; then
+    "$0" 100 && exec "$0" 150
+fi
+scale=$1
+case $scale in
+    100) dpi=96 desktop=640x400 suffix= ;;
+    150) dpi=144 desktop=960x600 suffix=-150 ;;
+    *) echo "usage: $0 [100|150]" >&2; exit 1 ;;
+esac
 # shellcheck source=scripts/common.sh
 . "$(dirname "$0")/common.sh"
 cd "$velmora_root"
@@ -15,9 +26,12 @@ mkdir -p "$out"
 . scripts/wine-env.sh
 wine_env_fresh velmora-screens
 . scripts/demo-env.sh
-demo_env_prepare 640x400
+demo_env_prepare "$desktop"
 # Never minimised: the window stays to be photographed.
 quiet wine reg add "$VELMORA_CONFIG_KEY" /v ParamMin /t REG_DWORD /d 2 /f
+# The display scale every program started from now on reads.
+quiet wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+quiet wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f
 shots=$(mktemp -d)
 trap 'wine_env_stop; rm -rf "$shots" "$WINEPREFIX"' EXIT
 
@@ -41,15 +55,15 @@ shoot() {
 
 wine "$VELMORA_BUILD/app/Velmora.exe" </dev/null >/dev/null 2>&1 &
 demo_env_started
-shoot main-window.png
+shoot "main-window$suffix.png"
 
 demo_env_capture "$shots/before-menu.png"
 quiet driver tray Velmora 517   # right button up over the icon
-shoot tray-menu.png "$shots/before-menu.png"
+shoot "tray-menu$suffix.png" "$shots/before-menu.png"
 quiet driver close-menu Velmora
 
 quiet driver command Velmora ID_TRAY_INFO
 quiet driver wait-text "Info über Velmora" IDC_SERVICE_SRV OracleServiceVELMORA 20000
 quiet driver wait-text "Info über Velmora" IDC_SERVICE_TNS OracleVelmoraTNSListener 20000
-shoot settings-dialog.png
-echo "Screenshots renewed in $out"
+shoot "settings-dialog$suffix.png"
+echo "Screenshots at $scale % renewed in $out"

@@ -8,6 +8,7 @@ Python 3 can re-run it: the ICO and BMP records are packed with struct.
 import math
 import os
 import struct
+import zlib
 
 RES = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -286,30 +287,35 @@ def shaded_drum(canvas, left, top, right, bottom, colour, platters):
         canvas.fill(lambda x, y: edge(x, y - seam - 1), lit_from_left(mixed(colour, WHITE, 0.4), left, right))
         canvas.fill(lambda x, y: edge(x, y - seam), scaled(colour, 0.45))
     canvas.outline(union(cap, body), INK)
-    canvas.fill(cap, lambda x, y: mixed(colour, WHITE, 0.8 - abs(x - left - (right - left) * 0.37) / 60))
+    canvas.fill(cap, lambda x, y: mixed(colour, WHITE, 0.8 - abs(x - left - (right - left) * 0.37) / (right - left + 9)))
     canvas.outline(cap, INK)
 
 
-def shaded_traffic_light(canvas, left, top, right, bottom):
-    housing = union(box(left + 1, top, right - 1, bottom), box(left, top + 1, right, bottom - 1))
+def shaded_traffic_light(canvas, left, top, right, bottom, scale=1):
+    corner, inset, glint = round(scale), round(4 * scale), round(5 * scale)
+    housing = union(box(left + corner, top, right - corner, bottom), box(left, top + corner, right, bottom - corner))
     canvas.fill(housing, lit_from_left((70, 72, 78), left, right))
     canvas.outline(housing, INK)
     slot = (bottom - top - 2) // 3
     for index, (_, _, _, bright, _) in enumerate(LAMPS):
-        lamp_left, lamp_top, lamp_right = left + 4, top + 2 + slot * index, right - 4
+        lamp_left, lamp_top, lamp_right = left + inset, top + 2 * corner + slot * index, right - inset
         lamp_bottom = lamp_top + lamp_right - lamp_left
         canvas.fill(ellipse(lamp_left, lamp_top, lamp_right, lamp_bottom), (30, 30, 34))
-        canvas.fill(ellipse(lamp_left + 1, lamp_top + 1, lamp_right - 1, lamp_bottom - 1),
-                    glowing(bright, lamp_left + 5, lamp_top + 5, (lamp_right - lamp_left) / 2))
+        canvas.fill(ellipse(lamp_left + corner, lamp_top + corner, lamp_right - corner, lamp_bottom - corner),
+                    glowing(bright, lamp_left + glint, lamp_top + glint, (lamp_right - lamp_left) / 2))
 
 
-def picture():
-    canvas = Canvas(70, 100, (236, 240, 244))
-    shaded_drum(canvas, 9, 58, 60, 97, (80, 120, 190), platters=3)
-    post = box(32, 54, 37, 64)  # the light stands on the middle of the drum's top
-    canvas.fill(post, lit_from_left((150, 150, 156), 32, 37))
+def picture(scale=1):
+    """The same shapes at `scale` times 70 x 100, for displays that enlarge by that much."""
+    def at(*values):
+        return [round(value * scale) for value in values]
+    canvas = Canvas(*at(70, 100), (236, 240, 244))
+    shaded_drum(canvas, *at(9, 58, 60, 97), (80, 120, 190), platters=3)
+    post_left, post_top, post_right, post_bottom = at(32, 54, 37, 64)
+    post = box(post_left, post_top, post_right, post_bottom)  # the light stands on the middle of the drum's top
+    canvas.fill(post, lit_from_left((150, 150, 156), post_left, post_right))
     canvas.outline(post, INK)
-    shaded_traffic_light(canvas, 23, 2, 46, 55)
+    shaded_traffic_light(canvas, *at(23, 2, 46, 55), scale)
     return canvas
 
 
@@ -348,20 +354,70 @@ def write(name, data):
         out.write(data)
 
 
-def write_icon(name, canvases):
-    images = []
-    for canvas in canvases:
-        xor = packed_rows(canvas, 4, vga_index)
-        mask = packed_rows(canvas, 1, lambda pixel: 1 if pixel is CLEAR else 0)
-        # An icon's header counts the XOR and AND rows together, hence twice the height.
-        header = info_header(canvas.width, 2 * canvas.height, 4, len(xor) + len(mask), 16)
-        images.append((canvas, header + palette_bytes(VGA, 16) + xor + mask))
+# The sizes Windows asks for beyond the classic two, from 125 % to 200 % and for large views.
+TRUE_COLOUR_SIZES = (20, 24, 40, 48, 64, 256)
+HALO = (255, 255, 255, 160)  # light enough to carry the black outline on a dark taskbar
+
+
+def enlarged(canvas, size):
+    """The drawing scaled to `size` less a pixel each side, hard-edged, with a halo in that pixel."""
+    inner = size - 2
+    big = Canvas(size, size, CLEAR)
+    for y in range(inner):
+        for x in range(inner):
+            big.pixels[y + 1][x + 1] = canvas.pixels[y * canvas.height // inner][x * canvas.width // inner]
+    opaque = [[pixel is not CLEAR for pixel in row] for row in big.pixels]
+    drawn = lambda x, y: 0 <= x < size and 0 <= y < size and opaque[y][x]
+    big.fill(lambda x, y: not drawn(x, y) and any(drawn(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)),
+             HALO)
+    return big
+
+
+def rgba(pixel):
+    if pixel is CLEAR:
+        return (0, 0, 0, 0)
+    return pixel if len(pixel) == 4 else pixel + (255,)
+
+
+def png(canvas):
+    rows = b"".join(b"\0" + bytes(channel for pixel in row for channel in rgba(pixel)) for row in canvas.pixels)
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b"")
+
+
+def classic_image(canvas):
+    xor = packed_rows(canvas, 4, vga_index)
+    mask = packed_rows(canvas, 1, lambda pixel: 1 if pixel is CLEAR else 0)
+    # An icon's header counts the XOR and AND rows together, hence twice the height.
+    header = info_header(canvas.width, 2 * canvas.height, 4, len(xor) + len(mask), 16)
+    return 4, header + palette_bytes(VGA, 16) + xor + mask
+
+
+def true_colour_image(canvas):
+    if canvas.width == 256:
+        return 32, png(canvas)
+    colours = b"".join(bytes((b, g, r, a)) for row in reversed(canvas.pixels) for r, g, b, a in map(rgba, row))
+    mask = packed_rows(canvas, 1, lambda pixel: 1 if rgba(pixel)[3] == 0 else 0)
+    header = info_header(canvas.width, 2 * canvas.height, 32, len(colours) + len(mask), 0)
+    return 32, header + colours + mask
+
+
+def write_icon(name, large, small):
+    """The classic 32 and 16 pixel images in 16 colours first, then the larger sizes in 32 bits."""
+    images = [(large, *classic_image(large)), (small, *classic_image(small))]
+    for size in TRUE_COLOUR_SIZES:
+        canvas = enlarged(small if size < 32 else large, size)
+        images.append((canvas, *true_colour_image(canvas)))
     offset = 6 + 16 * len(images)
     directory = struct.pack("<HHH", 0, 1, len(images))
-    for canvas, image in images:
-        directory += struct.pack("<BBBBHHII", canvas.width, canvas.height, 16, 0, 1, 4, len(image), offset)
+    for canvas, bits, image in images:
+        colours = 16 if bits == 4 else 0
+        directory += struct.pack("<BBBBHHII", canvas.width % 256, canvas.height % 256, colours, 0, 1, bits,
+                                 len(image), offset)
         offset += len(image)
-    write(name, directory + b"".join(image for _, image in images))
+    write(name, directory + b"".join(image for _, _, image in images))
 
 
 def write_bitmap(name, canvas, bits):
@@ -379,10 +435,11 @@ def write_bitmap(name, canvas, bits):
 def main():
     for name, lit in (("app.ico", {0, 1, 2}), ("stopped.ico", {0}), ("mixed.ico", {1}), ("running.ico", {2})):
         legend = icon_legend(lit)
-        write_icon(name, [from_map(ICON_32, legend), from_map(ICON_16, legend)])
+        write_icon(name, from_map(ICON_32, legend), from_map(ICON_16, legend))
     everything = icon_legend({0, 1, 2})
-    write_icon("info.ico", [from_map(INFO_32, everything), from_map(ICON_16, everything)])
-    write_bitmap("picture.bmp", picture(), 8)
+    write_icon("info.ico", from_map(INFO_32, everything), from_map(ICON_16, everything))
+    for name, scale in (("picture.bmp", 1), ("picture150.bmp", 1.5), ("picture200.bmp", 2)):
+        write_bitmap(name, picture(scale), 8)
     menu = (("restore.bmp", RESTORE), ("close.bmp", CLOSE), ("stop.bmp", STOP), ("start.bmp", START))
     for name, drawing in menu:
         write_bitmap(name, from_map(drawing, MENU_LEGEND), 4)

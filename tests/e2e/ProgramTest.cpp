@@ -54,6 +54,14 @@ void ProgramTest::AddServices(const std::string& databaseArgs, const std::string
     return ::testing::AssertionSuccess();
 }
 
+HWND ProgramTest::OpenSettings() const
+{
+    driver::PostCommand(m_window, ID_TRAY_INFO);
+    const HWND settings = driver::FindMainWindow("Info über Velmora", kWaitMs, m_process.dwProcessId);
+    // Until it is shown, the dialog may still be filling its controls.
+    return settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs) ? settings : nullptr;
+}
+
 ::testing::AssertionResult ProgramTest::WaitLine(int id, const std::string& text) const
 {
     if (driver::WaitControlText(m_window, id, text, kWaitMs))

@@ -22,6 +22,8 @@ protected:
     // Starts the program, or a test build of it, as m_process (one started before is ended first),
     // and waits until its window is shown or minimised.
     ::testing::AssertionResult Launch(const std::string& unixPath = VELMORA_EXE);
+    // Opens the settings dialog from the tray menu; null unless it came up.
+    HWND OpenSettings() const;
     // Waits until the status line begins with the text.
     ::testing::AssertionResult WaitLine(int id, const std::string& text) const;
     // Waits until the database's line reads "Oracle " + text and the listener's "TNS-Listener " + text.

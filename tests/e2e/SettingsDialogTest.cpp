@@ -10,10 +10,8 @@ TEST_F(SettingsDialogTest, OpensFromTheTrayMenuAndTheWindowWatchesWhatOkStored)
 {
     AddServices("", "");
     ASSERT_TRUE(Launch());
-    ASSERT_TRUE(driver::PostCommand(m_window, ID_TRAY_INFO));
-    const HWND settings = driver::FindMainWindow("Info über Velmora", kWaitMs, m_process.dwProcessId);
-    // Until it is shown, the dialog may still be filling its controls.
-    ASSERT_TRUE(settings && driver::PollUntil([&] { return IsWindowVisible(settings) != FALSE; }, kWaitMs));
+    const HWND settings = OpenSettings();
+    ASSERT_TRUE(settings);
 
     // The database as the list names it, by its display name.
     const std::string displayName = m_database + " Anzeige";

@@ -27,6 +27,10 @@ public:
             return ServiceHandle::LiveCount();
         case soak::LIVE_REGISTRY_KEYS:
             return RegistryKey::LiveCount();
+        case soak::LIVE_ICONS:
+            return HandleOwner<IconTraits>::LiveCount();
+        case soak::LIVE_BITMAPS:
+            return HandleOwner<GdiObjectTraits>::LiveCount();
         default:
             return -1;
         }

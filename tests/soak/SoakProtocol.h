@@ -11,6 +11,8 @@ enum Request : WPARAM {
     REFRESH,
     LIVE_SERVICE_HANDLES,
     LIVE_REGISTRY_KEYS,
+    LIVE_ICONS,
+    LIVE_BITMAPS,
 };
 
 // What the deliberate-leak builds lose at every refresh.

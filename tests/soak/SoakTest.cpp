@@ -57,6 +57,8 @@ protected:
             { "working set (KB)", static_cast<long>(driver::WorkingSetBytes(m_process.hProcess) / 1024), 1024 },
             { "owned service handles", Ask(soak::LIVE_SERVICE_HANDLES), 0 },
             { "owned registry keys", Ask(soak::LIVE_REGISTRY_KEYS), 0 },
+            { "owned icons", Ask(soak::LIVE_ICONS), 0 },
+            { "owned bitmaps", Ask(soak::LIVE_BITMAPS), 0 },
         };
     }
 

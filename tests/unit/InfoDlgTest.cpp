@@ -56,6 +56,15 @@ TEST_F(InfoDlgTest, OpensWithTheStoredSettingsTheServicesTheHolidaysAndTheCredit
     EXPECT_EQ(3, Rows(IDC_SERVICE_TNS));
     EXPECT_EQ(0u, Text(IDC_HOLIDAYS).find("Feiertage am ")) << Text(IDC_HOLIDAYS);
     EXPECT_EQ("Danke an", Text(IDC_CREDITS));
+    // A screen reader names a control without a text of its own after the static just before it.
+    const std::pair<int, const char*> labels[] = { { IDC_INFO_TEXT, "Alternativer Text im Infobereich" },
+                                                   { IDC_CREDITS, "Danksagungen" } };
+    for (const auto& [id, label] : labels) {
+        char text[64] = "";
+        GetWindowTextA(GetWindow(Item(id), GW_HWNDPREV), text, sizeof(text));
+        EXPECT_STREQ(label, text) << id;
+        EXPECT_FALSE(IsWindowVisible(GetWindow(Item(id), GW_HWNDPREV))) << "and the layout stays";
+    }
 }
 
 TEST_F(InfoDlgTest, OkWritesTheEightSettingsAsShown)

@@ -18,7 +18,7 @@ TEST_F(MonitorWiringTest, EachCombinedStateShowsItsIconAndCommands)
             SetStates(database, listener);
             m_dlg->RefreshStatus();
             const int running = (database == SERVICE_RUNNING) + (listener == SERVICE_RUNNING);
-            EXPECT_EQ(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_STOPPED + running)), m_shell.calls.back().second.hIcon);
+            EXPECT_EQ(m_dlg->TrayIcon(IDI_STOPPED + running), m_shell.calls.back().second.hIcon);
             EXPECT_EQ(running < 2, Enabled(IDC_START)) << running;
             EXPECT_EQ(running > 0, Enabled(IDC_STOP)) << running;
             EXPECT_EQ(running == 2, (GetMenuState(menu, ID_TRAY_START, MF_BYCOMMAND) & MF_GRAYED) != 0);

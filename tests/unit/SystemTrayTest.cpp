@@ -18,7 +18,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
         ASSERT_TRUE(tray.Create(nullptr, WM_TRAY_CALLBACK, "Tip", icon, ID_TRAY_ICON));
         EXPECT_TRUE(tray.SetIcon(nullptr));
         EXPECT_TRUE(tray.SetTooltipText(longText.c_str()));
-        EXPECT_TRUE(tray.AddIconAgain());
+        EXPECT_TRUE(tray.AddIconAgain(nullptr));
         ASSERT_TRUE(IsWindow(shell.calls.at(0).second.hWnd)) << "a hidden window of its own receives the notifications";
         EXPECT_FALSE(IsWindowVisible(shell.calls.at(0).second.hWnd));
     }
@@ -39,7 +39,7 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
     {
         CSystemTray tray;
         EXPECT_FALSE(tray.Create(nullptr, WM_TRAY_CALLBACK, "Tip", nullptr, ID_TRAY_ICON));
-        EXPECT_FALSE(tray.SetIcon(nullptr) || tray.AddIconAgain()) << "after a refused add nothing more is asked";
+        EXPECT_FALSE(tray.SetIcon(nullptr) || tray.AddIconAgain(nullptr)) << "after a refused add nothing more is asked";
     }
     EXPECT_EQ(1u, shell.calls.size());
 }

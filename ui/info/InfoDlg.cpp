@@ -1,5 +1,6 @@
 #include "InfoDlg.h"
 #include "DataExchange.h"
+#include "Dpi.h"
 #include "HolidayLine.h"
 #include "ServiceManager.h"
 #include "Settings.h"
@@ -8,6 +9,13 @@
 namespace {
 
 constexpr const char* kCreditsHeading = "Danke an";
+// The rows' height at 100 %, Windows' own for such a list at the dialog's font.
+constexpr int kCreditsRowHeight = 20;
+
+int CreditsRowHeight(UINT dpi)
+{
+    return MulDiv(kCreditsRowHeight, static_cast<int>(dpi), kDefaultDpi);
+}
 
 } // namespace
 
@@ -16,6 +24,8 @@ BEGIN_MESSAGE_MAP(CInfoDlg, CDialog)
     ON_BN_CLICKED(IDC_INFO_TEXT_ON, OnClickedInfoText)
     ON_CBN_SELCHANGE(IDC_SERVICE_SRV, OnSelChangeOracleSrv)
     ON_CBN_EDITCHANGE(IDC_SERVICE_SRV, OnEditChangeOracleSrv)
+    ON_MESSAGE(WM_MEASUREITEM, OnMeasureItem)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CInfoDlg::CInfoDlg() : CDialog(IDD)
@@ -82,6 +92,7 @@ INT_PTR CInfoDlg::DoModal()
 BOOL CInfoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    ShowIcon(DpiOfWindow(m_hWnd));
     FillServiceLists();
     EnableInfoTextEdit();
     return TRUE;
@@ -185,4 +196,31 @@ void CInfoDlg::OnOK()
     app->WriteProfileInt(kSection, kParamMin, m_bParamMin);
     app->WriteProfileString(kSection, kInfoText, m_bInfoText == 1 ? m_strInfoText : CString());
     CDialog::OnOK();
+}
+
+LRESULT CInfoDlg::OnMeasureItem(WPARAM, LPARAM item)
+{
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(item);
+    // Asked while the dialog is being created, before the list is attached to its member.
+    if (measure->CtlID != IDC_CREDITS || measure->itemID == static_cast<UINT>(-1))
+        return Default();
+    measure->itemHeight = static_cast<UINT>(CreditsRowHeight(DpiOfWindow(m_hWnd)));
+    return TRUE;
+}
+
+LRESULT CInfoDlg::OnDpiChanged(WPARAM dpi, LPARAM)
+{
+    Default();
+    SendDlgItemMessageA(m_hWnd, IDC_CREDITS, CB_SETITEMHEIGHT, 0, CreditsRowHeight(LOWORD(dpi)));
+    ShowIcon(LOWORD(dpi));
+    return 0;
+}
+
+void CInfoDlg::ShowIcon(UINT dpi)
+{
+    CIcon icon;
+    icon.Load(IDI_INFO, MetricForDpi(SM_CXICON, dpi));
+    // The template's first control; the icon it loaded itself is shared and stays.
+    ::SendMessageA(::GetWindow(m_hWnd, GW_CHILD), STM_SETICON, reinterpret_cast<WPARAM>(icon.GetSafeHandle()), 0);
+    m_iconInfo = std::move(icon);
 }

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "CreditsComboBox.h"
 #include "Dialog.h"
+#include "Icon.h"
 #include "resource.h"
 
 // The info and settings dialog: the version, the eight settings, today's holidays and the credits.
@@ -27,6 +28,9 @@ public:
     void OnClickedInfoText();
     void OnSelChangeOracleSrv();
     void OnEditChangeOracleSrv();
+    // The credits rows' height, at the dialog's display scale.
+    LRESULT OnMeasureItem(WPARAM, LPARAM item);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM);
 
     int m_bParamStop = 0;
     int m_bParamStart = 0;
@@ -46,8 +50,10 @@ public:
     int m_bInfoText = 0;
     CString m_strInfoText;
     CString m_strOracleSrv;
+    CIcon m_iconInfo; // the upper left icon, drawn for the dialog's display scale
 
 private:
+    void ShowIcon(UINT dpi);
     // Adds every service's display name to the database list, and to the listener list too.
     void AddServices(bool toListenerList);
     static void EndBatch(CComboBox& list);

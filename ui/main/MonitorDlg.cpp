@@ -1,5 +1,6 @@
 #include "MonitorDlg.h"
 #include "DataExchange.h"
+#include "Dpi.h"
 #include "PaintDC.h"
 #include "ServiceManager.h"
 #include "Settings.h"
@@ -7,6 +8,7 @@
 
 BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_WM_TIMER()
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
@@ -16,6 +18,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_SHOWWINDOW()
     ON_MESSAGE(WM_TRAY_CALLBACK, OnTrayIconMessage)
     ON_REGISTERED_MESSAGE(WM_TASKBARCREATED, OnTaskbarCreated)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ON_BN_CLICKED(IDC_START, StartDatabase)
     ON_BN_CLICKED(IDC_STOP, StopDatabase)
     ON_COMMAND(ID_TRAY_START, StartDatabase)
@@ -30,18 +33,12 @@ CMonitorDlg::CMonitorDlg(CWnd* parent) : CDialog(IDD, parent)
     // cppcheck-suppress useInitializationList ; the steps of the construction keep their order
     m_hIcon = AfxGetApp()->LoadIcon(IDI_VELMORA);
     m_hSCManager = ServiceManager::OpenWindowConnection();
-    m_bmpRestore.LoadBitmap(IDB_RESTORE);
-    m_bmpClose.LoadBitmap(IDB_CLOSE);
-    m_bmpStop.LoadBitmap(IDB_STOP);
-    m_bmpStart.LoadBitmap(IDB_START);
     m_menuTray.LoadMenu(IDR_TRAY_MENU);
     m_pTrayPopup = m_menuTray.GetSubMenu(0);
-    if (m_pTrayPopup) {
-        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_RESTORE, MF_BYCOMMAND, &m_bmpRestore, &m_bmpRestore);
-        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_CLOSE, MF_BYCOMMAND, &m_bmpClose, &m_bmpClose);
-        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_STOP, MF_BYCOMMAND, &m_bmpStop, &m_bmpStop);
-        m_pTrayPopup->SetMenuItemBitmaps(ID_TRAY_START, MF_BYCOMMAND, &m_bmpStart, &m_bmpStart);
-    }
+    // What a double-click on the icon does, shown in bold.
+    if (m_pTrayPopup)
+        m_pTrayPopup->SetDefaultItem(ID_TRAY_RESTORE);
+    SetMenuImages(DpiOfWindow(nullptr));
 }
 
 CMonitorDlg::~CMonitorDlg()
@@ -60,6 +57,10 @@ void CMonitorDlg::DoDataExchange(CDataExchange* exchange)
     DDX_Text(exchange, IDC_TNS_NAME, m_strTnsName);
     DDX_Control(exchange, IDC_START, m_btnStart);
     DDX_Control(exchange, IDC_STOP, m_btnStop);
+    if (exchange->m_bSaveAndValidate)
+        return;
+    AnnounceStateLine(IDC_ORACLE_STATE, m_strOracleState, m_strOracleAnnounced);
+    AnnounceStateLine(IDC_TNS_STATE, m_strTnsState, m_strTnsAnnounced);
 }
 
 BOOL CMonitorDlg::OnInitDialog()
@@ -72,8 +73,10 @@ BOOL CMonitorDlg::OnInitDialog()
         systemMenu->AppendMenu(MF_SEPARATOR, 0, nullptr);
         systemMenu->AppendMenu(MF_STRING, IDM_INFO_COMMAND, infoCommand);
     }
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    // The caption's and the taskbar's icons were set at the window's scale when it was created.
+    ScalePicture(DpiOfWindow(m_hWnd));
+    m_liveStateLines.Mark(GetDlgItem(IDC_ORACLE_STATE));
+    m_liveStateLines.Mark(GetDlgItem(IDC_TNS_STATE));
     SetTimer(TIMER_STARTUP, 10, nullptr);
     return TRUE;
 }
@@ -166,6 +169,12 @@ void CMonitorDlg::OnContextMenu(CWnd*, CPoint)
     // Handled without a menu, so that not even the caption's default menu appears.
 }
 
+void CMonitorDlg::OnDestroy()
+{
+    m_liveStateLines.Clear();
+    Default();
+}
+
 ServiceView CMonitorDlg::Database()
 {
     return { KIND_ORACLE, m_strOracleSrv, m_strOracleState, m_strOracleName, m_hOracleQuery,
@@ -193,15 +202,20 @@ int CMonitorDlg::ReadSetting(const char* entry) const
 bool CMonitorDlg::BeginServiceLines()
 {
     ReadServiceNames();
-    // The lines stand blank while the services are asked.
-    m_strOracleState.Empty();
-    m_strOracleName.Empty();
-    m_strTnsState.Empty();
-    m_strTnsName.Empty();
+    // A named service's lines keep their text until its new one is known, so that they never
+    // flicker blank; an unnamed service's lines stand blank.
+    for (ServiceView service : { Database(), Listener() }) {
+        if (service.name.IsEmpty()) {
+            service.stateLine.Empty();
+            service.nameLine.Empty();
+        }
+    }
+    if (!m_hSCManager) {
+        m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
+        m_strOracleName.Empty();
+        m_strTnsState.Empty();
+        m_strTnsName.Empty();
+    }
     UpdateData(FALSE);
-    if (m_hSCManager)
-        return true;
-    m_strOracleState = "Service-Manager konnte nicht geöffnet werden!";
-    UpdateData(FALSE);
-    return false;
+    return static_cast<bool>(m_hSCManager);
 }

@@ -3,12 +3,15 @@
 #include "CString.h"
 #include "Controls.h"
 #include "Dialog.h"
+#include "Icon.h"
 #include "InfoDlg.h"
+#include "LiveRegions.h"
 #include "Menu.h"
 #include "ServiceHandle.h"
 #include "ServiceView.h"
 #include "SystemTray.h"
 #include "resource.h"
+#include <array>
 #include <vector>
 
 struct WatchedPair;
@@ -51,10 +54,16 @@ public:
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
     static const UINT WM_TASKBARCREATED;
 
+    // Display scale (DisplayScale.cpp).
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
+    // The tray's image of that icon at the small-icon size of the window's scale.
+    HICON TrayIcon(UINT iconId) const;
+
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnContextMenu(CWnd* window, CPoint point);
+    void OnDestroy();
 
     CString m_strOracleState;
     CString m_strOracleName;
@@ -91,6 +100,16 @@ public:
     CBitmap m_bmpStop;
     CBitmap m_bmpStart;
     BOOL m_bQuestionOpen = FALSE; // one of the window's questions, or a grant offered, waits for its end
+    // Each drawn for the window's display scale and drawn anew when it changes.
+    CIcon m_iconSmall;
+    CIcon m_iconBig;
+    std::array<CIcon, 4> m_trayIcons;
+    UINT m_nTrayIconId = IDI_VELMORA;
+    CBitmap m_bmpPicture;
+    // What the state lines last announced to a screen reader, without their progress dots.
+    CString m_strOracleAnnounced;
+    CString m_strTnsAnnounced;
+    LiveRegions m_liveStateLines;
 
 private:
     ServiceView Database();
@@ -112,4 +131,11 @@ private:
     bool Ask(const char* question);
     int ReadSetting(const char* entry) const;
     void RunStartupTick();
+    void ScaleIcons(UINT dpi);
+    void SetMenuImages(UINT dpi);
+    void ScalePicture(UINT dpi);
+    void AnnounceStateLine(int id, const CString& line, CString& announced);
+    // Where the tray menu opens: at the pointer, or at the icon when the pointer is elsewhere, as
+    // when the menu was opened from the keyboard.
+    POINT TrayMenuPosition(bool& fromKeyboard);
 };

@@ -88,7 +88,8 @@ void CMonitorDlg::CheckFailedStop(int databaseState)
 
 void CMonitorDlg::ShowStateIcon(UINT iconId)
 {
-    m_tray.SetIcon(AfxGetApp()->LoadIcon(iconId));
+    m_nTrayIconId = iconId;
+    m_tray.SetIcon(TrayIcon(iconId));
 }
 
 void CMonitorDlg::EnableDatabaseCommands(bool start, bool stop)

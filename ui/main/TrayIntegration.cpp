@@ -1,3 +1,4 @@
+#include "Dpi.h"
 #include "MonitorDlg.h"
 #include "Settings.h"
 #include "WinApp.h"
@@ -22,9 +23,10 @@ int CMonitorDlg::OnCreate(LPCREATESTRUCTA create)
     if (CDialog::OnCreate(create) == -1)
         return -1;
     const CString tooltip = GetTooltipText();
-    // The application icon, loaded by the constructor. Without its tray icon the program could
-    // not be reached once minimised, so it does not start.
-    return m_tray.Create(this, WM_TRAY_CALLBACK, tooltip, m_hIcon, ID_TRAY_ICON) ? 0 : -1;
+    ScaleIcons(DpiOfWindow(m_hWnd));
+    // The application icon at the tray's size. Without its tray icon the program could not be
+    // reached once minimised, so it does not start.
+    return m_tray.Create(this, WM_TRAY_CALLBACK, tooltip, TrayIcon(IDI_VELMORA), ID_TRAY_ICON) ? 0 : -1;
 }
 
 CString CMonitorDlg::GetTooltipText() const
@@ -44,8 +46,8 @@ LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
         return 0;
     switch (LOWORD(mouseMessage)) {
     case WM_RBUTTONUP: {
-        POINT cursor{};
-        GetCursorPos(&cursor);
+        bool fromKeyboard = false;
+        const POINT at = TrayMenuPosition(fromKeyboard);
         const CWnd* mainWindow = AfxGetMainWnd();
         const HWND owner = PopupOwner(mainWindow ? mainWindow->m_hWnd : m_hWnd);
         WINDOWPLACEMENT placement{};
@@ -57,7 +59,12 @@ LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
         // Unless its owner is in the foreground, the menu stays open when the user clicks elsewhere.
         ::SetForegroundWindow(owner);
         if (m_pTrayPopup)
-            m_pTrayPopup->TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, owner);
+            m_pTrayPopup->TrackPopupMenu(TPM_RIGHTBUTTON, at.x, at.y, owner);
+        // A chosen item's command is on its way; without one, the keyboard user goes on where
+        // the menu was opened.
+        MSG command{};
+        if (fromKeyboard && !::PeekMessageA(&command, owner, WM_COMMAND, WM_COMMAND, PM_NOREMOVE))
+            m_tray.ReturnFocus();
         // Makes the switch back to the owner complete, so that the menu works the next time too.
         ::PostMessageA(owner, WM_NULL, 0, 0);
         break;
@@ -71,9 +78,22 @@ LRESULT CMonitorDlg::OnTrayIconMessage(WPARAM iconId, LPARAM mouseMessage)
     return 0;
 }
 
+POINT CMonitorDlg::TrayMenuPosition(bool& fromKeyboard)
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT icon{};
+    fromKeyboard = m_tray.GetIconRect(icon) && !PtInRect(&icon, cursor);
+    if (!fromKeyboard)
+        return cursor;
+    return { icon.left + (icon.right - icon.left) / 2, icon.top + (icon.bottom - icon.top) / 2 };
+}
+
 LRESULT CMonitorDlg::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    m_tray.AddIconAgain();
+    // A new taskbar may come with a new display scale.
+    ScaleIcons(DpiOfWindow(m_hWnd));
+    m_tray.AddIconAgain(TrayIcon(m_nTrayIconId));
     return 0;
 }
 

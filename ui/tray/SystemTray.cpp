@@ -1,6 +1,15 @@
 #include "SystemTray.h"
 #include "ShellNotifyApi.h"
 
+HRESULT WINAPI IconRectFromShell(const NOTIFYICONIDENTIFIER* icon, RECT* rect)
+{
+    using IconRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+    // Through a plain function type, which every function pointer may be cast to and from.
+    static const auto shellIconRect = reinterpret_cast<IconRect>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("shell32.dll"), "Shell_NotifyIconGetRect")));
+    return shellIconRect ? shellIconRect(icon, rect) : E_NOTIMPL;
+}
+
 ShellNotifyApi& ShellNotify()
 {
     static ShellNotifyApi api;
@@ -75,14 +84,34 @@ void CSystemTray::RemoveIcon()
     m_bActive = FALSE;
 }
 
-BOOL CSystemTray::AddIconAgain()
+BOOL CSystemTray::AddIconAgain(HICON icon)
 {
     if (!m_bActive)
         return FALSE;
+    m_notifyData.hIcon = icon;
     // The last change may have left only one flag; a new icon needs all of them.
     m_notifyData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     // A shell that still has the icon refuses the add, which changes nothing.
     return Notify(NIM_ADD);
+}
+
+bool CSystemTray::GetIconRect(RECT& rect) const
+{
+    if (!m_bActive)
+        return false;
+    NOTIFYICONIDENTIFIER icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = m_notifyData.hWnd;
+    icon.uID = m_notifyData.uID;
+    return SUCCEEDED(ShellNotify().iconRect(&icon, &rect));
+}
+
+BOOL CSystemTray::ReturnFocus()
+{
+    if (!m_bActive)
+        return FALSE;
+    m_notifyData.uFlags = 0;
+    return Notify(NIM_SETFOCUS);
 }
 
 BOOL CSystemTray::Notify(DWORD command)

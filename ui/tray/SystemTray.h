@@ -16,7 +16,11 @@ public:
     BOOL SetTooltipText(const char* tooltip);
     void RemoveIcon();
     // After the taskbar was recreated, the shell has forgotten the icon: shows it again as it was.
-    BOOL AddIconAgain();
+    BOOL AddIconAgain(HICON icon);
+    // Where the shell shows the icon on the screen; false when it does not tell.
+    bool GetIconRect(RECT& rect) const;
+    // Hands the keyboard focus back to the notification area, as after a menu closed by keyboard.
+    BOOL ReturnFocus();
 
 private:
     BOOL Notify(DWORD command);

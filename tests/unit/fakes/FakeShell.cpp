@@ -45,12 +45,18 @@ BOOL WINAPI ExitCodeOf(HANDLE process, LPDWORD exitCode)
     return TRUE;
 }
 
+HRESULT WINAPI IconRect(const NOTIFYICONIDENTIFIER*, RECT* rect)
+{
+    *rect = g_fake->iconRect;
+    return IsRectEmpty(rect) ? E_FAIL : S_OK;
+}
+
 } // namespace
 
 FakeShell::FakeShell()
 {
     g_fake = this;
-    ShellNotify() = { &NotifyIcon };
+    ShellNotify() = { &NotifyIcon, &IconRect };
     ProcessLaunch() = { &Execute, &WaitForEndOrMessage, &ExitCodeOf };
 }
 

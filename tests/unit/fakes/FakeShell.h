@@ -18,6 +18,7 @@ struct FakeShell {
 
     std::vector<std::pair<DWORD, NOTIFYICONDATAA>> calls; // command and record
     bool refuseAdd = false;
+    RECT iconRect{}; // where the icon is shown; the shell does not tell while it is empty
     std::vector<std::string> executed;
     DWORD executeError = 0;
     HANDLE process = nullptr;

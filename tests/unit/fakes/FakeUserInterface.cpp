@@ -22,8 +22,9 @@ int WINAPI FakeMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT type)
     return answer;
 }
 
-BOOL WINAPI FakeTrackPopupMenu(HMENU menu, UINT, int, int, int, HWND, const RECT*)
+BOOL WINAPI FakeTrackPopupMenu(HMENU menu, UINT, int x, int y, int, HWND, const RECT*)
 {
+    g_fake->lastMenuAt = { x, y };
     g_fake->greyedInLastMenu.clear();
     for (int position = 0; position < GetMenuItemCount(menu); ++position)
         if (GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED)

@@ -1,7 +1,8 @@
 #pragma once
 // Message boxes, popup menus and timers in place of user32's: every box's text is recorded and a
-// question answered from a script, a tracked menu records which items were greyed, timers never fire by
-// themselves, and an exception a window procedure had to swallow fails the test.
+// question answered from a script, a tracked menu records where it opened and which items were
+// greyed, timers never fire by themselves, and an exception a window procedure had to swallow
+// fails the test.
 #include "UserInterfaceApi.h"
 #include <deque>
 #include <functional>
@@ -18,6 +19,7 @@ struct FakeUserInterface {
     std::deque<int> answers; // to the questions; IDNO once they run out
     std::function<void()> whileAsking; // runs once, while the next question waits for its answer
     std::set<UINT> greyedInLastMenu;
+    POINT lastMenuAt{};
     std::map<UINT_PTR, UINT> timers; // armed timer -> interval in ms
     std::vector<std::string> swallowed;
 };
