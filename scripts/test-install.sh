@@ -92,6 +92,7 @@ check grep -q 'level=""asInvoker""' <<<"$manifest"
 check grep -q 'supportedOS' <<<"$manifest"
 no_look_changes() { ! grep -qi 'Common-Controls' <<<"$manifest"; }
 check no_look_changes
+check grep -q 'PerMonitorV2, System' <<<"$manifest"  # sharp at every display scale
 headers=$(TZ=UTC "$VELMORA_TARGET-w64-mingw32-objdump" -p -h "$exe")
 # The processor asked for, and no MinGW runtime DLL beside the system's.
 check grep -q "^$(velmora_file_type)" <(file -b "$exe")
