@@ -1,6 +1,8 @@
 // Our stand-in for the application framework, where its mistakes would be the program's.
 #include "FakeSeamsFixture.h"
 #include "InfoDlg.h"
+#include "MonitorApp.h"
+#include "RawSettings.h"
 #include <stdexcept>
 
 namespace {
@@ -74,6 +76,21 @@ TEST(ApplicationTest, IsNamedAfterItsExecutable)
 {
     const CWinApp app;
     EXPECT_EQ(CString("velmora-unit-tests"), app.m_pszAppName);
+}
+
+TEST_F(FrameworkTest, TheProgramRunsItsWindowUntilItEnds)
+{
+    CMonitorApp app("Velmora");
+    bool running = false;
+    WhenModal([&] {
+        running = AfxGetMainWnd() && IsWindow(AfxGetMainWnd()->m_hWnd);
+        AfxGetMainWnd()->PostMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_FALSE(app.InitInstance()) << "there is no message loop of the application's own";
+    EXPECT_TRUE(running);
+    EXPECT_EQ(nullptr, AfxGetMainWnd());
+    EXPECT_TRUE(app.WriteProfileInt("Config", "ParamMin", 1));
+    EXPECT_EQ(RawSettings::Number(1), RawSettings::Read("ParamMin")) << "the settings live in the company's branch";
 }
 
 } // namespace

@@ -40,6 +40,17 @@ TEST_F(MonitorWiringTest, WithoutTheServiceManagerOnlyTheFirstLineSaysSo)
     EXPECT_TRUE(m_scm.requests.empty());
 }
 
+// A pending state this program did not ask for grows no dots, and each line pair names its service.
+TEST_F(MonitorWiringTest, TheRefreshNamesTheServicesAndDotsOnlyItsOwnRequests)
+{
+    Configure(SERVICE_START_PENDING, SERVICE_STOP_PENDING);
+    OpenWindow();
+    m_dlg->RefreshStatus();
+    m_dlg->RefreshStatus();
+    EXPECT_EQ("Oracle wird gestartet.(Oracle Datenbank)TNS-Listener wird beendet.(OracleTestTNSListener)",
+              Line(IDC_ORACLE_STATE) + Line(IDC_ORACLE_NAME) + Line(IDC_TNS_STATE) + Line(IDC_TNS_NAME));
+}
+
 // Each open asks for exactly the rights its calls need, so that an ordinary user may watch; a
 // request's handle is kept until the refresh sees it served.
 TEST_F(MonitorWiringTest, StartAndStopAreWatchedUntilTheyComeToRest)
