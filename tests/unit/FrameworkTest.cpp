@@ -1,5 +1,6 @@
 // Our stand-in for the application framework, where its mistakes would be the program's.
 #include "FakeSeamsFixture.h"
+#include "Bitmap.h"
 #include "InfoDlg.h"
 #include "MonitorApp.h"
 #include "RawSettings.h"
@@ -76,6 +77,28 @@ TEST(ApplicationTest, IsNamedAfterItsExecutable)
 {
     const CWinApp app;
     EXPECT_EQ(CString("velmora-unit-tests"), app.m_pszAppName);
+}
+
+// A menu image in one bit, as high contrast wants it: the drawing's white stays white, all else
+// turns black, pixel for pixel.
+TEST(BitmapTest, AMonochromeMenuImageKeepsTheDrawingsShape)
+{
+    CBitmap image;
+    ASSERT_TRUE(image.LoadMonochrome(IDB_CLOSE, 14));
+    const HBITMAP drawing = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_CLOSE));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    std::string shapes[2];
+    for (const HBITMAP bitmap : { drawing, image.GetSafeHandle() }) {
+        const HGDIOBJ before = SelectObject(dc, bitmap);
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 14; ++x)
+                shapes[bitmap != drawing] += GetPixel(dc, x, y) == RGB(255, 255, 255) ? '.' : '#';
+        SelectObject(dc, before);
+    }
+    DeleteDC(dc);
+    DeleteObject(drawing);
+    EXPECT_EQ(shapes[0], shapes[1]);
+    EXPECT_NE(std::string::npos, shapes[1].find('#')) << "the cross is drawn";
 }
 
 TEST_F(FrameworkTest, TheProgramRunsItsWindowUntilItEnds)

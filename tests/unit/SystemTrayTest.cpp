@@ -13,7 +13,8 @@ TEST(SystemTrayTest, EachCallCarriesOnlyItsOwnFlagsAndTheIconGoesWithTheObject)
     const std::string longText(70, 'x');
     {
         CSystemTray never;
-        EXPECT_FALSE(never.SetIcon(nullptr)) << "no icon before it was added";
+        RECT rect{};
+        EXPECT_FALSE(never.SetIcon(nullptr) || never.GetIconRect(rect)) << "no icon before it was added";
         CSystemTray tray;
         ASSERT_TRUE(tray.Create(nullptr, WM_TRAY_CALLBACK, "Tip", icon, ID_TRAY_ICON));
         EXPECT_TRUE(tray.SetIcon(nullptr));
