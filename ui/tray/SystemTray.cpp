@@ -1,12 +1,11 @@
 #include "SystemTray.h"
 #include "ShellNotifyApi.h"
+#include "SystemFunction.h"
 
 HRESULT WINAPI IconRectFromShell(const NOTIFYICONIDENTIFIER* icon, RECT* rect)
 {
     using IconRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
-    // Through a plain function type, which every function pointer may be cast to and from.
-    static const auto shellIconRect = reinterpret_cast<IconRect>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("shell32.dll"), "Shell_NotifyIconGetRect")));
+    static const auto shellIconRect = SystemFunction<IconRect>("shell32.dll", "Shell_NotifyIconGetRect");
     return shellIconRect ? shellIconRect(icon, rect) : E_NOTIMPL;
 }
 
